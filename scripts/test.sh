@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs the whole test suite: natively, then the
+# 32-bit Windows build under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/bootstrap.sh
+jobs=$(nproc)
+cmake --preset default
+cmake --build --preset default -j "$jobs"
+ctest --preset default -j "$jobs"
+cmake --preset windows
+cmake --build --preset windows -j "$jobs"
+ctest --preset windows
