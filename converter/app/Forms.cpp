@@ -1,0 +1,78 @@
+#include "Forms.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStringDecoder>
+
+#include <cctype>
+#include <utility>
+
+#include "Exception.h"
+
+namespace Forms {
+
+namespace {
+
+TExceptionReporter& Reporter() {
+  static TExceptionReporter reporter;
+  return reporter;
+}
+
+void ShowStopBox(const std::string& caption, const std::string& text) {
+  // No parent: the box belongs to the application, and application-modal keeps every window disabled meanwhile.
+  QMessageBox box(QMessageBox::Critical, ToQString(caption), ToQString(text), QMessageBox::Ok);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}
+
+}  // namespace
+
+std::string TitleFromFileName(std::string_view path) {
+  if (const auto slash = path.find_last_of('/'); slash != std::string_view::npos) path.remove_prefix(slash + 1);
+  if (const auto dot = path.find('.'); dot != std::string_view::npos) path = path.substr(0, dot);
+  std::string title(path);
+  for (std::size_t i = 0; i < title.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(title[i]);
+    title[i] = static_cast<char>(i == 0 ? std::toupper(byte) : std::tolower(byte));
+  }
+  return title;
+}
+
+std::string ApplicationTitle() {
+  if (QCoreApplication::instance() == nullptr) return {};
+  return TitleFromFileName(QCoreApplication::applicationFilePath().toStdString());
+}
+
+std::string MessageWithPeriod(std::string_view message) {
+  std::string text(message);
+  if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) text += '.';
+  return text;
+}
+
+TExceptionReporter SetExceptionReporter(TExceptionReporter reporter) {
+  return std::exchange(Reporter(), std::move(reporter));
+}
+
+void ShowException(const std::exception& error) noexcept {
+  try {
+    const auto* own = dynamic_cast<const rtl::Exception*>(&error);
+    const std::string text = MessageWithPeriod(own != nullptr ? std::string_view(own->Message()) : error.what());
+    const std::string caption = ApplicationTitle();
+    if (Reporter())
+      Reporter()(caption, text);
+    else
+      ShowStopBox(caption, text);
+  } catch (...) {
+    // Reporting must never end the program; an error box that cannot be shown is dropped.
+  }
+}
+
+QString ToQString(std::string_view bytes) {
+  QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+  const auto data = QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  QString text = utf8(data);
+  if (!utf8.hasError()) return text;
+  return QString::fromLatin1(data);
+}
+
+}  // namespace Forms

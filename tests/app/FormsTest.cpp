@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "ErrorCapture.h"
+#include "Exception.h"
+#include "Forms.h"
+
+TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotCapitalised) {
+  EXPECT_EQ(Forms::TitleFromFileName("/usr/bin/pelmora"), "Pelmora");
+  EXPECT_EQ(Forms::TitleFromFileName("pelmora"), "Pelmora");
+  EXPECT_EQ(Forms::TitleFromFileName("/opt/x.y/PELMORA.tar.gz"), "Pelmora");
+  EXPECT_EQ(Forms::TitleFromFileName("/tmp/.hidden"), "");
+}
+
+TEST(ErrorText, GetsAPeriodOnlyWhenTheLastByteSortsAfterIt) {
+  EXPECT_EQ(Forms::MessageWithPeriod("I/O-Fehler 32"), "I/O-Fehler 32.");
+  EXPECT_EQ(Forms::MessageWithPeriod("Ende."), "Ende.");
+  EXPECT_EQ(Forms::MessageWithPeriod("Achtung!"), "Achtung!");
+  EXPECT_EQ(Forms::MessageWithPeriod("Maximum (3)"), "Maximum (3)");
+  EXPECT_EQ(Forms::MessageWithPeriod("a-"), "a-");
+  EXPECT_EQ(Forms::MessageWithPeriod("a/"), "a/.");
+  EXPECT_EQ(Forms::MessageWithPeriod(""), "");
+  // Bytes above 127 sort after "." too: a signed comparison would leave these without one.
+  EXPECT_EQ(Forms::MessageWithPeriod("Menü"), "Menü.");
+  EXPECT_EQ(Forms::MessageWithPeriod("Fu\xDF"), "Fu\xDF.");
+}
+
+TEST(ErrorText, ShowsTheOwnMessageOfProjectErrorsAndWhatOfOthers) {
+  TErrorCapture errors;
+  Forms::Guarded([] { throw rtl::Exception("Datei nicht gefunden"); });
+  Forms::Guarded([] { throw std::runtime_error("kaputt"); });
+  ASSERT_EQ(errors.Shown.size(), 2u);
+  EXPECT_EQ(errors.Shown[0].Text, "Datei nicht gefunden.");
+  EXPECT_EQ(errors.Shown[1].Text, "kaputt.");
+  EXPECT_EQ(errors.Shown[0].Caption, "Pelmora_window_tests");
+}
+
+TEST(ScreenText, KeepsBytesThatAreNotUtf8) {
+  EXPECT_EQ(Forms::ToQString("Gr\xC3\xB6\xC3\x9F" "e"), QString::fromUtf8("Größe"));
+  EXPECT_EQ(Forms::ToQString("caf\xE9"), QString::fromUtf8("café"));
+}
