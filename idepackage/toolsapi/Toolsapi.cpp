@@ -1,0 +1,7 @@
+#include "Toolsapi.h"
+
+namespace Toolsapi {
+
+TIntfRef<IBorlandIDEServices> BorlandIDEServices;
+
+}  // namespace Toolsapi
