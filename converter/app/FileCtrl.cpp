@@ -41,7 +41,7 @@ TDriveComboBox::TDriveComboBox(QWidget* parent) : QComboBox(parent) {
   SetDrives(MountedDrives());
   connect(this, &QComboBox::activated, this, [this](int index) {
     if (index >= 0 && static_cast<std::size_t>(index) < FDrives.size())
-      SetDrive(FDrives[static_cast<std::size_t>(index)].Root);
+      Forms::Guarded([this, index] { SetDrive(FDrives[static_cast<std::size_t>(index)].Root); });
   });
 }
 
@@ -76,13 +76,16 @@ void TDriveComboBox::SetDrive(const std::string& root) {
     setCurrentIndex(static_cast<int>(i));
     if (root == FDrive) return;
     FDrive = root;
-    emit Change();
+    if (OnChange) OnChange();
     return;
   }
 }
 
 TBitBtn::TBitBtn(QWidget* parent, TBitBtnKind kind) : QPushButton(parent), FKind(kind) {
   setIconSize(QSize(16, 16));
+  connect(this, &QPushButton::clicked, this, [this] {
+    if (OnClick) Forms::Guarded(OnClick);
+  });
   switch (kind) {
     case TBitBtnKind::OK:
       setText(QStringLiteral("OK"));

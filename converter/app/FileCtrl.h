@@ -57,9 +57,12 @@ int DriveOf(const std::vector<TDrive>& drives, std::string_view folder);
 // The folder with a name appended, with one "/" between them.
 std::string JoinPath(std::string_view folder, std::string_view name);
 
+// The controls report user actions through their On... events, called directly so that an error raised there
+// passes back through the control to the point where Qt delivered the user's input; there it is shown
+// (Forms::Guarded), once, and the control stays usable.
+
 // Drop-down list of the drives, each with a picture of its type. Starts on the drive of the current folder.
 class TDriveComboBox : public QComboBox {
-  Q_OBJECT
 public:
   explicit TDriveComboBox(QWidget* parent);
 
@@ -69,11 +72,10 @@ public:
 
   // The picked drive's root.
   const std::string& Drive() const { return FDrive; }
-  // Picks the listed drive with this root; Change fires when the pick differs from before.
+  // Picks the listed drive with this root; OnChange runs when the pick differs from before.
   void SetDrive(const std::string& root);
 
-signals:
-  void Change();
+  std::function<void()> OnChange;
 
 private:
   std::vector<TDrive> FDrives;
@@ -83,23 +85,21 @@ private:
 // The drive's root, each folder down to the current folder, the current folder and its sorted subfolders, each
 // indented by its depth. Double-click or Enter on an entry opens it.
 class TDirectoryListBox : public QListWidget {
-  Q_OBJECT
 public:
   // Starts on the process's current folder; raises the file error when that cannot be read.
   explicit TDirectoryListBox(QWidget* parent);
 
   const std::string& Directory() const { return FDirectory; }
-  // Moves to the folder and rebuilds; Change fires. Nothing happens when it is the current folder already.
+  // Moves to the folder and rebuilds; OnChange runs. Nothing happens when it is the current folder already.
   // Raises the file error when the folder cannot be read, and then keeps the previous one.
   void SetDirectory(const std::string& folder);
 
   const std::string& Drive() const { return FDrive; }
-  // Moves to the folder last current on that drive (its root at first), rebuilds and fires Change, also when
+  // Moves to the folder last current on that drive (its root at first), rebuilds and runs OnChange, also when
   // nothing differs. Raises the file error when that folder cannot be read, and then keeps the previous one.
   void SetDrive(const std::string& root);
 
-signals:
-  void Change();
+  std::function<void()> OnChange;
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -116,7 +116,6 @@ private:
 // The files of one folder that match the mask, sorted by name, without folders, hidden files (names beginning with
 // ".") and system files (anything that is not a regular file). At most one is selected.
 class TFileListBox : public QListWidget {
-  Q_OBJECT
 public:
   // Starts on the process's current folder with nothing selected; raises the file error when it cannot be read.
   explicit TFileListBox(QWidget* parent);
@@ -143,13 +142,14 @@ private:
 
 enum class TBitBtnKind { Custom, OK, Close };
 
-// Push button with a picture. OK: caption "OK", a check mark, the window's default button. Close: caption
-// "&Schließen", a door, and a press closes the window.
+// Push button with a picture; a press runs OnClick. OK: caption "OK", a check mark, the window's default button.
+// Close: caption "&Schließen", a door, and a press closes the window.
 class TBitBtn : public QPushButton {
-  Q_OBJECT
 public:
   explicit TBitBtn(QWidget* parent, TBitBtnKind kind = TBitBtnKind::Custom);
   TBitBtnKind Kind() const { return FKind; }
+
+  std::function<void()> OnClick;
 
 private:
   TBitBtnKind FKind;

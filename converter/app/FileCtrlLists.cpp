@@ -72,13 +72,13 @@ TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent) {
 void TDirectoryListBox::SetDirectory(const std::string& folder) {
   if (folder == FDirectory) return;
   MoveTo(FDrive, folder);
-  emit Change();
+  if (OnChange) OnChange();
 }
 
 void TDirectoryListBox::SetDrive(const std::string& root) {
   const auto last = FLastOnDrive.find(root);
   MoveTo(root, last == FLastOnDrive.end() ? root : last->second);
-  emit Change();
+  if (OnChange) OnChange();
 }
 
 void TDirectoryListBox::MoveTo(const std::string& root, const std::string& folder) {

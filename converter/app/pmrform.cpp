@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <memory>
 
-#include "Forms.h"
 #include "pmrconv.h"
 
 namespace pmrform {
@@ -54,9 +53,9 @@ TForm1::TForm1() : QDialog(nullptr) {
   setTabOrder(ConvBtn, ExitBtn);
   DirectoryListBox1->setFocus();
 
-  connect(DirectoryListBox1, &FileCtrl::TDirectoryListBox::Change, this, Handler(&TForm1::DirectoryListBox1Change));
-  connect(DriveComboBox1, &FileCtrl::TDriveComboBox::Change, this, Handler(&TForm1::DriveComboBox1Change));
-  connect(ConvBtn, &QPushButton::clicked, this, Handler(&TForm1::ConvBtnClick));
+  DirectoryListBox1->OnChange = [this] { DirectoryListBox1Change(); };
+  DriveComboBox1->OnChange = [this] { DriveComboBox1Change(); };
+  ConvBtn->OnClick = [this] { ConvBtnClick(); };
 }
 
 void TForm1::DirectoryListBox1Change() { FileListBox1->SetDirectory(DirectoryListBox1->Directory()); }

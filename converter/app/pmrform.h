@@ -3,8 +3,6 @@
 
 #include <QDialog>
 
-#include "Forms.h"
-
 #include "FileCtrl.h"
 
 namespace pmrform {
@@ -30,12 +28,6 @@ public:
 
 protected:
   void keyPressEvent(QKeyEvent* event) override;
-
-private:
-  // A handler as the controls call it: its error is shown by the event loop and goes no further.
-  auto Handler(void (TForm1::*handler)()) {
-    return [this, handler] { Forms::Guarded([this, handler] { (this->*handler)(); }); };
-  }
 };
 
 // The window, created once by the program start; null before and after.

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QSignalSpy>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -120,19 +119,20 @@ TEST(FolderList, DoubleClickOrEnterOpensAnEntryAndSignalsTheChange) {
   FileCtrl::TDirectoryListBox list(nullptr);
   list.resize(200, 400);
   list.show();
-  QSignalSpy changes(&list, &FileCtrl::TDirectoryListBox::Change);
+  int changes = 0;
+  list.OnChange = [&changes] { ++changes; };
 
   DoubleClick(list, RowOf(list, "a"));
   EXPECT_EQ(list.Directory(), folder / "a");
-  EXPECT_EQ(changes.count(), 1);
+  EXPECT_EQ(changes, 1);
 
   DoubleClick(list, list.currentRow());  // the current folder itself
-  EXPECT_EQ(changes.count(), 1);
+  EXPECT_EQ(changes, 1);
 
   list.setCurrentRow(RowOf(list, "b"));
   QTest::keyClick(&list, Qt::Key_Return);
   EXPECT_EQ(list.Directory(), folder / "a/b");
-  EXPECT_EQ(changes.count(), 2);
+  EXPECT_EQ(changes, 2);
 }
 
 TEST(FolderList, AFolderGoneSinceListingShowsTheErrorAndKeepsTheList) {
@@ -166,4 +166,22 @@ TEST(FolderList, ADriveReturnsToTheFolderLastCurrentOnIt) {
   EXPECT_EQ(list.Directory(), second.Path());
   list.SetDrive(first.Path());
   EXPECT_EQ(list.Directory(), first / "deep");
+}
+
+TEST(DriveBox, APickRunsOnChangeOnceAndShowsItsErrorOnce) {
+  TErrorCapture errors;
+  FileCtrl::TDriveComboBox box(nullptr);
+  box.SetDrives({{"/", FileCtrl::TDriveType::Fixed, "", ""}, {"/media/a", FileCtrl::TDriveType::Removable, "", ""}});
+  int changes = 0;
+  box.OnChange = [&changes] {
+    ++changes;
+    throw rtl::Exception("kein Medium");
+  };
+  QTest::keyClick(&box, Qt::Key_End);
+  EXPECT_EQ(changes, 1);
+  ASSERT_EQ(errors.Shown.size(), 1u);
+  EXPECT_EQ(errors.Shown[0].Text, "kein Medium.");
+  EXPECT_EQ(box.Drive(), "/media/a");
+  QTest::keyClick(&box, Qt::Key_End);  // the same drive again is no change
+  EXPECT_EQ(changes, 1);
 }
