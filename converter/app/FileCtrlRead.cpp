@@ -57,7 +57,22 @@ std::vector<std::string> ReadEntries(const std::string& folder, Keep keep) {
 
 }  // namespace
 
-void RaiseFileError(int errnoValue) { throw pmrconv::EInOutError(errnoValue); }
+void RaiseFileError(int errnoValue) {
+  // The codes a folder that cannot be read gives on the original platform, so that the user reads the same texts.
+  switch (errnoValue) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP: throw pmrconv::EInOutError(pmrconv::io::kPathNotFound);
+    case EMFILE:
+    case ENFILE: throw pmrconv::EInOutError(pmrconv::io::kTooManyOpenFiles);
+    case EACCES:
+    case EPERM: throw pmrconv::EInOutError(pmrconv::io::kAccessDenied);
+    case ENOMEDIUM: throw pmrconv::EInOutError(21);  // "device not ready": a drive without its medium
+    case EIO: throw pmrconv::EInOutError(30);        // read fault; EIO's own number would read as access denied
+    default: throw pmrconv::EInOutError(errnoValue);
+  }
+}
 
 std::string CurrentFolder() {
   std::unique_ptr<char, decltype(&std::free)> path(getcwd(nullptr, 0), &std::free);

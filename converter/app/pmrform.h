@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include <string>
+
 #include "FileCtrl.h"
 
 namespace pmrform {
@@ -29,6 +31,10 @@ public:
 protected:
   void keyPressEvent(QKeyEvent* event) override;
 };
+
+// Where the page of a source file goes: beside it, the last three characters of its name replaced by "htm"
+// (letter.rtf gives letter.htm, notes.html gives notes.hhtm, a name shorter than three characters gives htm).
+std::string PageNameFor(const std::string& source);
 
 // The window, created once by the program start; null before and after.
 extern TForm1* Form1;

@@ -35,6 +35,12 @@ protected:
 
   void PressConvert() { QTest::mouseClick(form->ConvBtn, Qt::LeftButton); }
 
+  // The file list shows new files only after it has been away from its folder.
+  void Reread() {
+    form->FileListBox1->SetDirectory(folder / "sub");
+    form->FileListBox1->SetDirectory(folder.Path());
+  }
+
   TTestFolder folder;
   TErrorCapture errors;
   std::unique_ptr<pmrform::TForm1> form;
@@ -63,8 +69,7 @@ TEST_F(Window, APressWithNothingSelectedIsIgnored) {
 
 TEST_F(Window, APageAsSourceIsItsOwnDestinationAndStaysUnchanged) {
   folder.Write("page.htm", "<HTML>old</HTML>");
-  form->FileListBox1->SetDirectory(folder / "sub");
-  form->FileListBox1->SetDirectory(folder.Path());
+  Reread();
   Select("page.htm");
   PressConvert();
   ASSERT_EQ(errors.Shown.size(), 1u);
@@ -75,8 +80,7 @@ TEST_F(Window, APageAsSourceIsItsOwnDestinationAndStaysUnchanged) {
 
 TEST_F(Window, AnErrorPartWayIsShownAndThePartialPageStays) {
   folder.Write("broken.rtf", "{\\rtf1 Hello\\'zz world}");
-  form->FileListBox1->SetDirectory(folder / "sub");
-  form->FileListBox1->SetDirectory(folder.Path());
+  Reread();
   Select("broken.rtf");
   PressConvert();
   ASSERT_EQ(errors.Shown.size(), 1u);
@@ -124,7 +128,7 @@ TEST_F(Window, ADriveThatCannotBeReadKeepsBothListsOnTheirFolder) {
 
   QTest::keyClick(&drives, Qt::Key_End);  // picks the new, last entry
   ASSERT_EQ(errors.Shown.size(), 1u);
-  EXPECT_EQ(errors.Shown[0].Text, "Datei nicht gefunden.");
+  EXPECT_EQ(errors.Shown[0].Text, "Ungültiger Dateiname.");
   EXPECT_EQ(drives.currentIndex(), static_cast<int>(list.size()) - 1);
   EXPECT_EQ(form->DirectoryListBox1->Directory(), folder.Path());
   EXPECT_EQ(form->FileListBox1->Directory(), folder.Path());
@@ -160,6 +164,14 @@ TEST_F(Window, TabOrderAndDefaultButtonFollowTheLayout) {
   }
   QTest::keyClick(form.get(), Qt::Key_Escape);
   EXPECT_TRUE(form->isVisible());
+}
+
+TEST(PageName, ReplacesTheLastThreeCharactersButStaysInTheFolder) {
+  EXPECT_EQ(pmrform::PageNameFor("/d/letter.rtf"), "/d/letter.htm");
+  EXPECT_EQ(pmrform::PageNameFor("/d/notes.html"), "/d/notes.hhtm");
+  EXPECT_EQ(pmrform::PageNameFor("/d/README"), "/d/REAhtm");
+  EXPECT_EQ(pmrform::PageNameFor("/d/page.htm"), "/d/page.htm");
+  EXPECT_EQ(pmrform::PageNameFor("/docs/ab"), "/docs/htm");  // not "/dochtm" beside the folder
 }
 
 TEST(ErrorBox, IsAnApplicationModalStopBoxWithOneOkButton) {
