@@ -1,0 +1,83 @@
+// Win32 has the sharing the converter needs built in: both files are opened with FILE_SHARE_READ, so other readers
+// may open them and writers may not, and a destination that is the open source itself (under any path or hard link)
+// is refused by the system with ERROR_SHARING_VIOLATION before CREATE_ALWAYS truncates anything.
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/FileIO.h"
+#include "pmrconv/Errors.h"
+
+namespace pmrconv::platform {
+
+namespace {
+
+// The runtime's code for a Win32 error. Most codes are the system's own; a few system codes name the same fault
+// as one of the runtime's messages.
+int CodeOf(DWORD Error) {
+  switch (Error) {
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_DIRECTORY:
+      return io::kPathNotFound;
+    case ERROR_WRITE_PROTECT:
+      return io::kAccessDenied;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return io::kDiskFull;
+    default:
+      return static_cast<int>(Error);
+  }
+}
+
+[[noreturn]] void RaiseLastError() { throw EInOutError(CodeOf(GetLastError())); }
+
+// kNoFile (-1) is INVALID_HANDLE_VALUE, which no successful open returns.
+HANDLE AsHandle(TFileHandle File) { return reinterpret_cast<HANDLE>(File); }
+
+TFileHandle Open(const std::string& Name, DWORD Access, DWORD Disposition) {
+  const HANDLE handle =
+      CreateFileA(Name.c_str(), Access, FILE_SHARE_READ, nullptr, Disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) RaiseLastError();
+  return reinterpret_cast<TFileHandle>(handle);
+}
+
+// One call of ReadFile or WriteFile moves at most this much, well inside a DWORD.
+constexpr size_t kMaxTransfer = 1u << 30;
+
+}  // namespace
+
+TFileHandle OpenSource(const std::string& Name) { return Open(Name, GENERIC_READ, OPEN_EXISTING); }
+
+TFileHandle CreateDestination(const std::string& Name, TFileHandle /*Source*/) {
+  return Open(Name, GENERIC_WRITE, CREATE_ALWAYS);
+}
+
+size_t ReadBlock(TFileHandle File, char* Buffer, size_t Size) {
+  DWORD got = 0;
+  if (!ReadFile(AsHandle(File), Buffer, static_cast<DWORD>(Size < kMaxTransfer ? Size : kMaxTransfer), &got, nullptr)) {
+    // A pipe whose writer has gone has simply ended.
+    if (GetLastError() == ERROR_BROKEN_PIPE) return 0;
+    RaiseLastError();
+  }
+  return got;
+}
+
+void WriteBlock(TFileHandle File, const char* Data, size_t Size) {
+  while (Size > 0) {
+    DWORD put = 0;
+    if (!WriteFile(AsHandle(File), Data, static_cast<DWORD>(Size < kMaxTransfer ? Size : kMaxTransfer), &put, nullptr))
+      RaiseLastError();
+    if (put == 0) throw EInOutError(io::kDiskFull);  // no progress and no error: the medium takes nothing more
+    Data += put;
+    Size -= put;
+  }
+}
+
+void CloseFile(TFileHandle File) {
+  if (!CloseHandle(AsHandle(File))) RaiseLastError();
+}
+
+}  // namespace pmrconv::platform

@@ -1,0 +1,30 @@
+#pragma once
+// pmrconv: converts a Rich Text Format document into a simple upper-case HTML page.
+//
+// The conversion context is process-wide: the font table read from one document stays for the next, and only one
+// conversion may run at a time. The routines of the readers are declared in the headers under pmrconv/.
+
+#include <string>
+#include <string_view>
+
+#include "pmrconv/Errors.h"
+
+namespace pmrconv {
+
+// Converts the RTF file SourceName into the HTML file DestName, which is created or replaced; the page title is
+// SourceName exactly as passed. Raises EInOutError when a file cannot be opened, read, written or closed (then
+// nothing of a destination that could not be opened is touched, and a destination that is the source itself is
+// refused with code 32). Raises EConvertError or EListError when the document holds a number that does not convert
+// or a colour reference that the colour table cannot answer; the page then holds everything written so far
+// followed by its tail. Both files are closed on every path.
+void ConvertFile(const std::string& SourceName, const std::string& DestName);
+
+// The same conversion of a document held in memory, in the same process-wide context. Returns the whole page.
+// Raises as ConvertFile does; use the overload below to keep the partly written page.
+std::string ConvertText(std::string_view Source, const std::string& Title);
+
+// As above, with the page written into Page (replacing its contents). When an error propagates, Page holds the
+// partly written page with its tail, as a destination file would.
+void ConvertText(std::string_view Source, const std::string& Title, std::string& Page);
+
+}  // namespace pmrconv

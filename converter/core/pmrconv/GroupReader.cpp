@@ -1,0 +1,175 @@
+#include "pmrconv/GroupReader.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "pmrconv/Context.h"
+#include "pmrconv/ControlWords.h"
+#include "pmrconv/HtmlOutput.h"
+#include "pmrconv/RtfSyntax.h"
+#include "pmrconv/TagStack.h"
+
+namespace pmrconv {
+
+namespace {
+
+// One open group: its own format and tag stack. Runs of nested groups that have done nothing yet (as in "{{{{")
+// share one entry, so that bare nesting costs no memory per level.
+struct TGroupFrame {
+  format F;
+  TTagStack Stack;
+  uint64_t Copies = 1;
+};
+
+class TGroupFrames {
+public:
+  void PushFresh() {
+    if (!FItems.empty() && IsFresh(FItems.back())) {
+      ++FItems.back().Copies;
+    } else {
+      FItems.emplace_back();
+    }
+  }
+
+  // The innermost group, on its own entry so that changes to it touch no other group.
+  TGroupFrame& TopForChange() {
+    if (FItems.back().Copies > 1) {
+      --FItems.back().Copies;
+      FItems.emplace_back();
+    }
+    return FItems.back();
+  }
+
+  TGroupFrame& Top() { return FItems.back(); }
+
+  void Pop() {
+    if (--FItems.back().Copies == 0) FItems.pop_back();
+  }
+
+  bool Empty() const noexcept { return FItems.empty(); }
+
+private:
+  static bool IsFresh(const TGroupFrame& Frame) { return Frame.Stack.Empty() && Frame.F == format{}; }
+
+  std::vector<TGroupFrame> FItems;
+};
+
+class TGroupReader {
+public:
+  TGroupReader(TLineSource& Source, TWorkingLine& Line) : FSource(Source), FLine(Line), FCtx(Context()) {}
+
+  void Run() {
+    FFrames.PushFresh();
+    FCtx.HiddenText = false;
+    size_t i = 0;
+    for (;;) {
+      if (i >= FLine.Length()) {
+        if (FSource.Eof()) {
+          FLine.Clear();
+          return;
+        }
+        FLine.ReadNext(FSource);
+        i = 0;
+        continue;
+      }
+      switch (FLine[i]) {
+        case '{':
+          RestOfLine(FSource, FLine, i + 1);
+          FFrames.PushFresh();
+          FCtx.HiddenText = false;
+          i = 0;
+          break;
+        case '}':
+          RestOfLine(FSource, FLine, i + 1);
+          FCtx.HiddenText = false;
+          EmitHtml(CloseAllTags(FFrames.Top().Stack));
+          FFrames.Pop();
+          if (FFrames.Empty()) return;  // an extra "}" at top level ends the document
+          i = 0;
+          break;
+        case '\\':
+          i = Backslash(i);
+          break;
+        default: {
+          const size_t end = TextRunEnd(FLine, i);
+          if (!FCtx.HiddenText) EmitEscapedText(FLine.Sub(i, end - i));
+          i = end;
+        }
+      }
+    }
+  }
+
+private:
+  // Handles the backslash at I; returns where the scan goes on.
+  size_t Backslash(size_t I) {
+    if (I + 1 >= FLine.Length()) return I + 1;  // a backslash that ends the line is dropped
+    const char d = FLine[I + 1];
+    switch (d) {
+      case '\\':
+      case '{':
+      case '}':
+        EmitHtml(std::string_view(&d, 1));
+        return I + 2;
+      case '~':
+        EmitHtml(" ");
+        return I + 2;
+      case '-':
+      case '_':
+        EmitHtml("-");
+        return I + 2;
+      case '\'':
+        EmitHtml(CharacterCode(FLine.Sub(I + 2, 2)));
+        return I + 4;
+      case '*':
+        if (FLine.Sub(I + 3, 4) == "bkmk" && !FCtx.BookmarkParagraph) {
+          EmitHtml("<P>");
+          FCtx.BookmarkParagraph = true;
+        }
+        RestOfLine(FSource, FLine, I + 1);
+        SkipGroup(FSource, FLine);
+        return 0;
+      default:
+        if (d >= 'a' && d <= 'z') return ControlWord(I);
+        return I + 2;
+    }
+  }
+
+  size_t ControlWord(size_t I) {
+    const size_t end = WordEnd(FLine, I + 1);
+    const std::string word(FLine.Sub(I + 1, end - I - 1));
+    size_t resume;
+    if (end >= FLine.Length()) {
+      // The word ends the line: it is acted on, and the scan goes on with the next line.
+      if (!FSource.Eof()) {
+        FLine.ReadNext(FSource);
+        resume = 0;
+      } else {
+        resume = end;
+      }
+    } else {
+      resume = FLine[end] == ' ' ? end + 1 : end;
+    }
+
+    if (IsSkippedDestination(word)) {
+      RestOfLine(FSource, FLine, resume);
+      SkipGroup(FSource, FLine);
+      if (word == "pict") EmitHtml(kPicturePlaceholder);
+      return 0;
+    }
+    TGroupFrame& frame = FFrames.TopForChange();
+    EmitHtml(TranslateControlWord(word, frame.Stack, frame.F, 0));
+    return resume;
+  }
+
+  TLineSource& FSource;
+  TWorkingLine& FLine;
+  TConversionContext& FCtx;
+  TGroupFrames FFrames;
+};
+
+}  // namespace
+
+void ReadGroup(TLineSource& Source, TWorkingLine& Line) { TGroupReader(Source, Line).Run(); }
+
+}  // namespace pmrconv

@@ -1,0 +1,47 @@
+#pragma once
+// The output side: HTML escaping, the line buffer with its clean-up of empty tag pairs, and the sink the page
+// lines go to. Nothing here looks at RTF.
+
+#include <string>
+#include <string_view>
+
+namespace pmrconv {
+
+// Receives the bytes of the page. Implementations raise EInOutError when they cannot write.
+class TPageSink {
+public:
+  virtual ~TPageSink() = default;
+  virtual void Write(std::string_view Bytes) = 0;
+  // Hands everything written so far on to the destination.
+  virtual void Flush() = 0;
+};
+
+// Collects the page in a string owned by the caller.
+class TStringSink final : public TPageSink {
+public:
+  explicit TStringSink(std::string& Page) : FPage(Page) {}
+  void Write(std::string_view Bytes) override { FPage.append(Bytes); }
+  void Flush() override {}
+
+private:
+  std::string& FPage;
+};
+
+// Writes Text and the line end CR LF.
+void WriteLine(TPageSink& Sink, std::string_view Text);
+
+// Appends Text with "<", ">" and "&" written as entities; every other byte unchanged.
+void AppendEscapedText(std::string& Out, std::string_view Text);
+// The same for an attribute value in double quotes, where the quote is written "&quot;" as well.
+void AppendEscapedAttribute(std::string& Out, std::string_view Text);
+
+// Appends HTML to the line buffer; once more than 200 characters have gathered and the last one closes a tag, they
+// are written, cleaned by CleanEmptyTags, as one line to the conversion's sink.
+void EmitHtml(std::string_view Text);
+// EmitHtml of Text written as by AppendEscapedText.
+void EmitEscapedText(std::string_view Text);
+
+// Removes formatting tag pairs that enclose nothing, pass after pass until nothing changes.
+std::string CleanEmptyTags(std::string_view Text);
+
+}  // namespace pmrconv

@@ -1,0 +1,53 @@
+#pragma once
+// The RTF source as a text file read line by line: a line ends at CR, and an LF right after it belongs to the same
+// line end; any other LF is an ordinary character. Ctrl-Z (26) ends the input. Lines are handed on whole, whatever
+// their length; reading past the end yields an empty line.
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace pmrconv {
+
+// Where a TLineSource gets its bytes from.
+class TBlockReader {
+public:
+  virtual ~TBlockReader() = default;
+  // Reads up to Size bytes into Buffer; 0 only at the end of the input. Raises EInOutError on failure.
+  virtual size_t ReadBlock(char* Buffer, size_t Size) = 0;
+};
+
+class TLineSource {
+public:
+  static constexpr size_t kBlockSize = 64 * 1024;
+
+  // Serves the lines of Text, which must outlive the source.
+  explicit TLineSource(std::string_view Text);
+  // Reads through Reader in blocks of BlockSize bytes; Reader must outlive the source.
+  explicit TLineSource(TBlockReader& Reader, size_t BlockSize = kBlockSize);
+
+  TLineSource(const TLineSource&) = delete;
+  TLineSource& operator=(const TLineSource&) = delete;
+
+  // True once everything up to the end of the input (or its Ctrl-Z) has been consumed.
+  bool Eof();
+  // Line := the next line, without its line end.
+  void ReadLine(std::string& Line);
+  // Appends the next line to Line, without a separator.
+  void AppendLine(std::string& Line);
+
+private:
+  // Makes at least one unread byte available unless the input is exhausted; applies a pending LF skip.
+  bool Available();
+
+  TBlockReader* FReader = nullptr;
+  std::unique_ptr<char[]> FBlock;
+  size_t FBlockSize = 0;
+  std::string_view FWindow;  // bytes at hand; FPos is the next unread one
+  size_t FPos = 0;
+  bool FSkipLF = false;   // a CR ended the previous window: an LF that starts the next belongs to it
+  bool FEnded = false;    // Ctrl-Z met, or the reader is exhausted
+};
+
+}  // namespace pmrconv

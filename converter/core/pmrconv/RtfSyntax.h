@@ -1,0 +1,37 @@
+#pragma once
+// Small pieces of RTF lexis shared by the group reader and the table reader.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "pmrconv/WorkingLine.h"
+
+namespace pmrconv {
+
+// "a" to "z", "0" to "9" and "-": the characters of a control word with its parameter.
+inline bool IsWordChar(char C) { return (C >= 'a' && C <= 'z') || (C >= '0' && C <= '9') || C == '-'; }
+
+// End of the control word that begins at From: the first position that is not a word character.
+size_t WordEnd(const TWorkingLine& Line, size_t From);
+
+// End of the run of plain text that begins at From: the next backslash or brace, or the end of the line.
+size_t TextRunEnd(const TWorkingLine& Line, size_t From);
+
+// The byte of two hexadecimal digits ("A" to "F" in either case). A character that is no hexadecimal digit raises
+// EConvertError naming it; a missing one (the line ended) names the empty text.
+int HexToByte(std::string_view X);
+
+// The HTML for the escape \'X: the named umlauts, sharp s and middle dot for the exact lower-case codes, otherwise
+// the byte itself ("<", ">" and "&" as entities).
+std::string CharacterCode(std::string_view X);
+
+// Destinations without visible text whose groups the readers skip. The table reader's list lacks "info" and
+// "stylesheet".
+bool IsSkippedDestination(std::string_view Word);
+bool IsSkippedDestinationInTable(std::string_view Word);
+
+// The placeholder written for a skipped picture.
+inline constexpr std::string_view kPicturePlaceholder = "<P>[*** picture ***]<P>";
+
+}  // namespace pmrconv

@@ -1,0 +1,50 @@
+#pragma once
+// Helpers for the converter tests: whole pages from ConvertText and the body between head and tail.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "pmrconv.h"
+#include "pmrconv/Context.h"
+
+namespace pmrconv::test {
+
+inline constexpr std::string_view kBodyTag =
+    R"(<BODY TEXT="#000000" BGCOLOR="#FFFFFF" LINK="#3333FF" VLINK="#999999" ALINK="#FF0000">)";
+inline constexpr std::string_view kTail = "</BODY>\r\n</HTML>\r\n";
+
+inline std::string Head(std::string_view Title) {
+  return "<HTML>\r\n<HEAD>\r\n<TITLE>" + std::string(Title) + "</TITLE>\r\n</HEAD>\r\n" + std::string(kBodyTag) +
+         "\r\n";
+}
+
+// The page lines between the head and the tail, each with its CR LF.
+inline std::string BodyOf(const std::string& Page, std::string_view Title = "t.rtf") {
+  const std::string head = Head(Title);
+  EXPECT_TRUE(Page.starts_with(head)) << Page;
+  EXPECT_TRUE(Page.ends_with(kTail)) << Page;
+  if (!Page.starts_with(head) || !Page.ends_with(kTail) || Page.size() < head.size() + kTail.size()) return Page;
+  return Page.substr(head.size(), Page.size() - head.size() - kTail.size());
+}
+
+// The body of Rtf as one string: the body lines without their line ends, joined.
+inline std::string Body(std::string_view Rtf) {
+  std::string body = BodyOf(ConvertText(Rtf, "t.rtf"));
+  std::string joined;
+  for (size_t at = 0; at < body.size();) {
+    const size_t end = body.find("\r\n", at);
+    joined += body.substr(at, end - at);
+    at = end == std::string::npos ? body.size() : end + 2;
+  }
+  return joined;
+}
+
+// Every test starts from a font table as at process start.
+class ConverterTest : public ::testing::Test {
+protected:
+  void SetUp() override { Context().FontTable = {}; }
+};
+
+}  // namespace pmrconv::test

@@ -1,0 +1,89 @@
+#include "pmrconv/TagStack.h"
+
+#include <gtest/gtest.h>
+
+using namespace pmrconv;
+
+namespace {
+
+// Stack with the given tags pushed in order (the last is on top), all at Level, fields set in F.
+TTagStack StackOf(std::initializer_list<std::pair<const char*, const char*>> Tags, int32_t Level = 0) {
+  TTagStack stack;
+  for (const auto& [open, close] : Tags) PushTag(stack, Level, open, close);
+  return stack;
+}
+
+}  // namespace
+
+TEST(CloseTags, ClosesTheNamedTagAndReopensWhatStoodAbove) {
+  TTagStack stack = StackOf({{"<B>", "</B>"}, {"<I>", "</I>"}});
+  format f;
+  f.bold = f.italic = true;
+  EXPECT_EQ(CloseTags(stack, f, {"</B>"}, 0), "</I></B><I>");
+  ASSERT_EQ(stack.Size(), 1u);
+  EXPECT_EQ(stack.Top().opentag, "<I>");
+  EXPECT_FALSE(f.bold);
+  EXPECT_FALSE(f.italic);  // a reopened tag no longer shows in the format
+}
+
+TEST(CloseTags, ReopensDeepestFirstAndWritesFontKindsAsFont) {
+  TTagStack stack = StackOf({{"<B>", "</B>"}, {"<FONT SIZE=+1>", "</FONT SIZE>"}, {"<U>", "</U>"}});
+  format f;
+  f.bold = f.underline = true;
+  f.size = 14;
+  EXPECT_EQ(CloseTags(stack, f, {"</B>"}, 0), "</U></FONT></B><FONT SIZE=+1><U>");
+  EXPECT_EQ(f.size, -1);
+  ASSERT_EQ(stack.Size(), 2u);
+  EXPECT_EQ(stack[0].closetag, "</FONT SIZE>");
+}
+
+TEST(CloseTags, MissingTagReopensTheWholeLevelAndEmptyListDoesNothing) {
+  TTagStack stack = StackOf({{"<I>", "</I>"}, {"<U>", "</U>"}});
+  format f;
+  EXPECT_EQ(CloseTags(stack, f, {}, 0), "");
+  EXPECT_EQ(stack.Size(), 2u);
+  EXPECT_EQ(CloseTags(stack, f, {"</B>"}, 0), "</U></I><I><U>");
+  EXPECT_EQ(stack.Size(), 2u);
+}
+
+TEST(CloseTags, StopsAtAnElementOfAnotherLevel) {
+  TTagStack stack = StackOf({{"<B>", "</B>"}}, 0);
+  PushTag(stack, 1, "<I>", "</I>");
+  format f;
+  EXPECT_EQ(CloseTags(stack, f, {"</B>"}, 0), "");  // top belongs to level 1
+  EXPECT_EQ(CloseTags(stack, f, {"</B>", "</I>"}, 1), "</I>");
+  EXPECT_EQ(stack.Size(), 1u);
+  EXPECT_EQ(CloseTags(stack, f, {"</SUB>", "</SUP>"}, 0), "</B><B>");
+}
+
+TEST(CloseAllTags, ClosesTopFirst) {
+  TTagStack stack = StackOf({{"<FONT SIZE=+1>", "</FONT SIZE>"}, {"<B>", "</B>"}});
+  EXPECT_EQ(CloseAllTags(stack), "</B></FONT>");
+  EXPECT_TRUE(stack.Empty());
+}
+
+TEST(CloseTagsFromLevel, KeepsElementsBelowTheLevel) {
+  TTagStack stack;
+  PushTag(stack, 1, "<I>", "</I>");
+  PushTag(stack, 2, "<U>", "</U>");
+  PushTag(stack, 3, "<B>", "</B>");
+  EXPECT_EQ(CloseTagsFromLevel(stack, 2), "</B></U>");
+  ASSERT_EQ(stack.Size(), 1u);
+  EXPECT_EQ(stack.Top().level, 1);
+}
+
+TEST(ResetFormat, ScopesTouchTheirOwnFields) {
+  format f;
+  f.bold = f.center = true;
+  f.face = 3;
+  f.table = tsCell;
+  ResetFormat(f, TResetScope::Par);
+  EXPECT_TRUE(f.bold);
+  EXPECT_FALSE(f.center);
+  ResetFormat(f, TResetScope::Text);
+  EXPECT_FALSE(f.bold);
+  EXPECT_EQ(f.face, -1);
+  EXPECT_EQ(f.table, tsCell);
+  ResetFormat(f, TResetScope::All);
+  EXPECT_EQ(f, format{});
+}
