@@ -12,19 +12,19 @@ using Toolsapi::IOTAEditView;
 using Toolsapi::IOTASourceEditor;
 using vcl::TIntfRef;
 
-// Reads straight into the text's own storage, grown before each chunk, until a chunk comes back
-// short. A count outside 0..kReadChunk is not trusted: below 0 ends the text, above is cut.
+// Reads straight into the text's own storage, grown before each chunk, for as long as a chunk comes
+// back full. A count outside 0..kReadChunk ends the reading and keeps at most the chunk asked for.
 std::string ReadWholeText(IOTASourceEditor& editor) {
   std::string text;
   const TIntfRef<Toolsapi::IOTAEditReader> reader = editor.CreateReader();
   if (!reader) return text;
   int32_t total = 0;
-  int32_t copied = 0;
+  int32_t reported = 0;
   do {
     text.resize(static_cast<size_t>(total) + kReadChunk);
-    copied = std::clamp(reader->GetText(total, text.data() + total, kReadChunk), 0, kReadChunk);
-    total += copied;
-  } while (copied == kReadChunk && total <= std::numeric_limits<int32_t>::max() - kReadChunk);
+    reported = reader->GetText(total, text.data() + total, kReadChunk);
+    total += std::clamp(reported, 0, kReadChunk);
+  } while (reported == kReadChunk && total <= std::numeric_limits<int32_t>::max() - kReadChunk);
   text.resize(static_cast<size_t>(total));
   return text;
 }
