@@ -1,0 +1,123 @@
+# Where the tools go on a Linux system (GNUInstallDirs), and the packages CPack builds from that
+# layout: Debian packages natively, a zip for the Windows build.
+include(GNUInstallDirs)
+
+# The package library and the host interface it needs sit in a folder of their own: a host loads
+# them by path, they are not libraries for the system's linker.
+set(PELMORA_KORVEX_LIBDIR "${CMAKE_INSTALL_LIBDIR}/korvex50")
+set(PELMORA_GEN "${CMAKE_BINARY_DIR}/packaging")
+file(MAKE_DIRECTORY "${PELMORA_GEN}")
+
+# Debian wants documentation compressed, reproducibly (no name or time stamp inside).
+function(pelmora_gzip source output)
+  add_custom_command(OUTPUT "${output}"
+    COMMAND gzip -9nc "${source}" > "${output}"
+    DEPENDS "${source}" VERBATIM)
+endfunction()
+
+if(NOT WIN32)
+  set(gz_files)
+  foreach(page pelmora-convert.1 pelmora.1 changelog)
+    pelmora_gzip("${PROJECT_SOURCE_DIR}/packaging/${page}" "${PELMORA_GEN}/${page}.gz")
+    list(APPEND gz_files "${PELMORA_GEN}/${page}.gz")
+  endforeach()
+  add_custom_target(pelmora_docs ALL DEPENDS ${gz_files})
+
+  # Every Debian package carries its copyright and changelog.
+  function(pelmora_package_docs component package)
+    install(FILES "${PROJECT_SOURCE_DIR}/packaging/copyright" "${PELMORA_GEN}/changelog.gz"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/${package}" COMPONENT ${component})
+  endfunction()
+endif()
+
+if(TARGET pelmora-convert)
+  install(TARGETS pelmora-convert RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT converter)
+  if(NOT WIN32)
+    install(FILES "${PELMORA_GEN}/pelmora-convert.1.gz"
+            DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT converter)
+    pelmora_package_docs(converter pelmora)
+  endif()
+endif()
+if(TARGET pelmora)
+  install(TARGETS pelmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT converter)
+  install(FILES "${PELMORA_GEN}/pelmora.1.gz" DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT converter)
+  install(FILES packaging/pelmora.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT converter)
+  install(FILES packaging/pelmora.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT converter)
+endif()
+
+if(TARGET Korvex50 AND TARGET vcl50)
+  # The package finds the host interface beside itself, wherever the prefix is.
+  set_target_properties(Korvex50 PROPERTIES INSTALL_RPATH "$ORIGIN")
+  install(TARGETS Korvex50 LIBRARY DESTINATION ${PELMORA_KORVEX_LIBDIR} COMPONENT korvex)
+  install(TARGETS vcl50 LIBRARY DESTINATION ${PELMORA_KORVEX_LIBDIR} COMPONENT korvex NAMELINK_SKIP)
+  install(FILES idepackage/KorvexUtils.h idepackage/KorvexOTAUtils.h idepackage/KorvexOTA50.h
+          DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/korvex50 COMPONENT korvexdev)
+  install(DIRECTORY idepackage/toolsapi/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/korvex50/toolsapi
+          COMPONENT korvexdev FILES_MATCHING PATTERN "*.h")
+  pelmora_package_docs(korvex korvex50)
+  pelmora_package_docs(korvexdev korvex50-dev)
+endif()
+
+if(WIN32 AND TARGET vouninst)
+  install(TARGETS vouninst RUNTIME DESTINATION . COMPONENT uninstaller)
+  install(FILES packaging/README-windows.txt DESTINATION . COMPONENT uninstaller)
+endif()
+if(WIN32 AND TARGET pelmora-convert)
+  # The zip is flat: the programs beside their README.
+  install(TARGETS pelmora-convert RUNTIME DESTINATION . COMPONENT converter)
+endif()
+
+set(CPACK_PACKAGE_NAME pelmora)
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_VENDOR "pelmora developers")
+set(CPACK_PACKAGE_CONTACT "pelmora developers <dev@pelmora.invalid>")
+# CPack puts a summary other than its default before every package's own description; each of ours
+# begins with its own summary line.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_PROJECT_NAME} built using CMake")
+set(CPACK_PACKAGE_DIRECTORY "${CMAKE_BINARY_DIR}/packages")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_SOURCE_IGNORE_FILES "/build/;/\\\\.git/")
+
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME "pelmora-${PROJECT_VERSION}-win32")
+  set(CPACK_ARCHIVE_COMPONENT_INSTALL OFF)
+else()
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_DEB_COMPONENT_INSTALL ON)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${CMAKE_BINARY_DIR}/idepackage/toolsapi")
+  set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+  set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://pelmora.invalid/")
+
+  set(CPACK_DEBIAN_CONVERTER_PACKAGE_NAME pelmora)
+  set(CPACK_DEBIAN_CONVERTER_PACKAGE_SECTION text)
+  set(CPACK_DEBIAN_CONVERTER_DESCRIPTION "RTF to HTML converter, with a dialog window and a command-line tool
+pelmora turns Rich Text Format documents into simple HTML pages: bold,
+italic, underline, strike-out, superscript and subscript, font faces, sizes
+and colours, alignment, breaks and bordered tables. The window picks a file
+and writes the page beside it; pelmora-convert does the same for scripts and
+batch work.")
+
+  set(CPACK_DEBIAN_KORVEX_PACKAGE_NAME korvex50)
+  set(CPACK_DEBIAN_KORVEX_PACKAGE_SECTION devel)
+  set(CPACK_DEBIAN_KORVEX_DESCRIPTION "identifier navigation package for an IDE host
+Korvex50 is a package library that an IDE host loads. Ctrl+Alt+Up and
+Ctrl+Alt+Down jump to the previous or next whole-word occurrence of the
+identifier at the caret; Ctrl+Alt+Left and Ctrl+Alt+Right jump to the
+remembered identifier. The host interface library it needs comes with it.")
+
+  set(CPACK_DEBIAN_KORVEXDEV_PACKAGE_NAME korvex50-dev)
+  set(CPACK_DEBIAN_KORVEXDEV_PACKAGE_SECTION libdevel)
+  set(CPACK_DEBIAN_KORVEXDEV_PACKAGE_ARCHITECTURE all)
+  set(CPACK_DEBIAN_KORVEXDEV_PACKAGE_DEPENDS "korvex50 (= ${PROJECT_VERSION})")
+  set(CPACK_DEBIAN_KORVEXDEV_DESCRIPTION "identifier navigation package for an IDE host - headers
+The headers of the Korvex50 package's units and of the host interface it is
+built against, for hosts and tools that drive the package.")
+  set(CPACK_COMPONENTS_ALL converter korvex korvexdev)
+endif()
+
+include(CPack)
