@@ -38,7 +38,6 @@ class PackageInHost : public testing::Test {
   std::optional<uint8_t> Press(vcl::TShortCut key) { return FHost.PressKey(key); }
   size_t Beeps() const { return FHost.Beeps().size(); }
 
-
   int64_t FReferencesBefore = HostState().References;
   std::unique_ptr<THost> FHostOwner = std::make_unique<THost>();  // outlives the package
   THost& FHost = *FHostOwner;
