@@ -19,8 +19,11 @@ int32_t TSourceBuffer::LineLength(int32_t line) const {
 }
 
 int32_t TSourceBuffer::OffsetOf(TOTACharPos charPos) const {
-  const int32_t line = std::clamp<int32_t>(charPos.Line, 1, LineCount());
-  const int32_t index = std::clamp<int32_t>(charPos.CharIndex, 0, LineLength(line));
+  // Copied out first: std::clamp takes references, which packed fields cannot give.
+  const int32_t askedLine = charPos.Line;
+  const int32_t askedIndex = charPos.CharIndex;
+  const int32_t line = std::clamp<int32_t>(askedLine, 1, LineCount());
+  const int32_t index = std::clamp<int32_t>(askedIndex, 0, LineLength(line));
   return FLineStarts[static_cast<size_t>(line - 1)] + index;
 }
 

@@ -67,8 +67,13 @@ class THostView final : public THostObject<Toolsapi::IOTAEditView> {
   // Test side: caret at the character at 1-based text position pos, top line as given.
   void PlaceCaret(int32_t pos, int32_t topLine = 1);
   int32_t CaretTextPos() const;  // 1-based text position of the caret
-  TOTAEditPos Caret() const { return FCaret; }
-  TOTAEditPos Top() const { return FTop; }
+  // Line and column, unpacked, so tests can bind references to them.
+  struct TLineCol {
+    int32_t Line;
+    int32_t Col;
+  };
+  TLineCol Caret() const { return {FCaret.Line, FCaret.Col}; }
+  TLineCol Top() const { return {FTop.Line, FTop.Col}; }
   int Paints() const { return FPaints; }
 
  private:
