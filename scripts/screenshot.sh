@@ -10,9 +10,14 @@ if [ ! -f "$build/build.ninja" ]; then
 fi
 cmake --build "$build" --target pelmora_screenshot -j 2 >/dev/null
 
-# A folder as a user might have it; its path shows in the folder list.
-demo=${TMPDIR:-/tmp}/pelmora/Dokumente
-rm -rf "${demo:?}"
+# A folder as a user might have it; its path shows in the folder list. Made fresh, and removed afterwards.
+base=${TMPDIR:-/tmp}/pelmora
+if [ -e "$base" ]; then
+  echo "screenshot: $base is in the way; move it aside first" >&2
+  exit 1
+fi
+trap 'rm -rf "$base"' EXIT
+demo=$base/Dokumente
 mkdir -p "$demo/Archiv" "$demo/Entwürfe" "$demo/.cache"
 for name in brief.rtf einladung.rtf rechnung.rtf notizen.txt; do
   printf '{\\rtf1\\ansi %s}\r\n' "$name" >"$demo/$name"
@@ -21,5 +26,4 @@ done
 
 mkdir -p docs
 (cd "$demo" && QT_QPA_PLATFORM=offscreen "$top/$build/tests/app/pelmora_screenshot" "$top/docs/screenshot.png")
-rm -rf "${demo:?}"
 echo "screenshot: $top/docs/screenshot.png"
