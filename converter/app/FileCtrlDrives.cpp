@@ -1,7 +1,6 @@
 // The drive list on Linux: mounted file systems from the kernel's mount table, with labels from udev's links.
 #include "FileCtrl.h"
 
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cctype>
