@@ -115,6 +115,15 @@ TEST_F(CliTest, FailuresAreReportedPerSourceAndTheRestStillConverts) {
   EXPECT_EQ(ReadAll(FDir / "good.htm"), Page("good.rtf", "good"));
 }
 
+TEST_F(CliTest, FontTableCarriesOverToLaterSources) {
+  WriteAll(FDir / "first.rtf", "{{\\fonttbl{\\f0 Arial;}{\\f1 Courier;}}}");
+  WriteAll(FDir / "second.rtf", "{{\\fonttbl{\\f0 Times;}}\\f1 x}");
+  ASSERT_EQ(Run({"first.rtf", "second.rtf"}).Status, 0);
+  EXPECT_EQ(ReadAll(FDir / "second.htm"), Page("second.rtf", "<FONT FACE=\"Courier\">x</FONT>"));
+  ASSERT_EQ(Run({"second.rtf"}).Status, 0);  // a new process starts with empty slots
+  EXPECT_EQ(ReadAll(FDir / "second.htm"), Page("second.rtf", "<FONT FACE=\"\">x</FONT>"));
+}
+
 TEST_F(CliTest, UsageErrorsExitTwoWithOneLine) {
   WriteAll(FDir / "a.rtf", "{a}");
   WriteAll(FDir / "b.rtf", "{b}");

@@ -67,7 +67,7 @@ TEST_F(GroupReader, EscapedBracesInsideASkippedGroupDoNotEndIt) {
 }
 
 TEST_F(GroupReader, TextIsWrittenOnceWhenTheInputEndsInsideGroups) {
-  EXPECT_EQ(Body("{\\rtf1 {\\b abc"), "abc");
+  EXPECT_EQ(Body("{\\rtf1 {\\b abc"), "<B>abc");
   EXPECT_EQ(Body("{x{y{z\r\n"), "xyz");
   EXPECT_EQ(Body("{a{\\pict 0123"), "a<P>[*** picture ***]<P>");  // none of the unfinished picture's data
 }

@@ -1,9 +1,202 @@
 #include "pmrconv/ControlWords.h"
 
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "pmrconv/Context.h"
+#include "pmrconv/Errors.h"
+#include "pmrconv/FontColourTables.h"
+#include "pmrconv/HtmlOutput.h"
+
 namespace pmrconv {
 
-std::string TranslateControlWord(const std::string&, TTagStack&, format&, int32_t) { return {}; }
+namespace {
 
-std::string FontSizeTag(int32_t) { return {}; }
+enum class TMatch { Exact, Prefix, PrefixAndDigit };
+
+enum class TAction {
+  ResetAll,   // resetall: character formatting, hidden text and alignment
+  ResetText,  // plain: character formatting and hidden text
+  ResetPar,   // ql, pard, sectd: alignment
+  HiddenOn,
+  HiddenOff,
+  Text,       // fixed HTML
+  Paragraph,  // par, sect: a break that also ends the bookmark paragraph
+  Open,       // a formatting tag: write, set the field, push
+  Close,      // close one kind of tag
+  CloseSupSub,
+  Face,
+  Size,
+  Colour,
+};
+
+struct TWordRule {
+  std::string_view Word;
+  TMatch Match;
+  TAction Action;
+  std::string_view Html = {};       // Text: the HTML; Open: the opening tag
+  std::string_view CloseTag = {};   // Open and Close: the closing tag
+  bool format::*Field = nullptr;    // Open: the field that tells the tag is open
+};
+
+constexpr std::string_view kTab = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
+
+// Tried in this order; the first row that matches decides, so prefix rows stand after the exact words they cover.
+constexpr TWordRule kRules[] = {
+    {"resetall", TMatch::Exact, TAction::ResetAll},
+    {"plain", TMatch::Exact, TAction::ResetText},
+    {"ql", TMatch::Exact, TAction::ResetPar},
+    {"pard", TMatch::Exact, TAction::ResetPar},
+    {"sectd", TMatch::Exact, TAction::ResetPar},
+    {"v", TMatch::Exact, TAction::HiddenOn},
+    {"v0", TMatch::Exact, TAction::HiddenOff},
+    {"tab", TMatch::Exact, TAction::Text, kTab},
+    {"qc", TMatch::Exact, TAction::Open, "<CENTER>", "</CENTER>", &format::center},
+    {"qr", TMatch::Exact, TAction::Open, "<DIV ALIGN=right>", "</DIV>", &format::right},
+    {"par", TMatch::Exact, TAction::Paragraph},
+    {"sect", TMatch::Exact, TAction::Paragraph},
+    {"line", TMatch::Exact, TAction::Text, "<BR>"},
+    {"page", TMatch::Exact, TAction::Text, "<BR><P>"},
+    {"lquote", TMatch::Exact, TAction::Text, "'"},
+    {"rquote", TMatch::Exact, TAction::Text, "'"},
+    {"ldblquote", TMatch::Exact, TAction::Text, "\""},
+    {"rdblquote", TMatch::Exact, TAction::Text, "\""},
+    {"b", TMatch::Exact, TAction::Open, "<B>", "</B>", &format::bold},
+    {"b0", TMatch::Exact, TAction::Close, {}, "</B>"},
+    {"i", TMatch::Exact, TAction::Open, "<I>", "</I>", &format::italic},
+    {"i0", TMatch::Exact, TAction::Close, {}, "</I>"},
+    {"ul", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
+    {"uld", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
+    {"uldash", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
+    {"uldashd", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
+    {"uldashdd", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
+    {"uldb", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
+    {"ulth", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
+    {"ulwave", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
+    {"ulnone", TMatch::Exact, TAction::Close, {}, "</U>"},
+    {"ul0", TMatch::Exact, TAction::Close, {}, "</U>"},
+    {"super", TMatch::Exact, TAction::Open, "<SUP>", "</SUP>", &format::sup},
+    {"up", TMatch::Prefix, TAction::Open, "<SUP>", "</SUP>", &format::sup},
+    {"sub", TMatch::Exact, TAction::Open, "<SUB>", "</SUB>", &format::sub},
+    {"dn", TMatch::Prefix, TAction::Open, "<SUB>", "</SUB>", &format::sub},
+    {"nosupersub", TMatch::Exact, TAction::CloseSupSub},
+    {"strike", TMatch::Exact, TAction::Open, "<S>", "</S>", &format::strike},
+    {"strikedl", TMatch::Exact, TAction::Open, "<S>", "</S>", &format::strike},
+    {"strike0", TMatch::Exact, TAction::Close, {}, "</S>"},
+    {"strikedl0", TMatch::Exact, TAction::Close, {}, "</S>"},
+    {"f", TMatch::PrefixAndDigit, TAction::Face},
+    {"fs", TMatch::Prefix, TAction::Size},
+    {"cf", TMatch::Prefix, TAction::Colour},
+};
+
+bool Matches(const TWordRule& Rule, std::string_view W) {
+  switch (Rule.Match) {
+    case TMatch::Exact: return W == Rule.Word;
+    case TMatch::Prefix: return W.starts_with(Rule.Word);
+    case TMatch::PrefixAndDigit:
+      return W.size() > Rule.Word.size() && W.starts_with(Rule.Word) && W[Rule.Word.size()] >= '0' &&
+             W[Rule.Word.size()] <= '9';
+  }
+  return false;
+}
+
+std::string Reset(TAction Action, TTagStack& Stack, format& F, int32_t Level) {
+  std::array<std::string_view, 11> list;
+  size_t count = 0;
+  if (Action == TAction::ResetAll || Action == TAction::ResetText) {
+    Context().HiddenText = false;
+    if (F.bold) list[count++] = "</B>";
+    if (F.italic) list[count++] = "</I>";
+    if (F.underline) list[count++] = "</U>";
+    if (F.sup) list[count++] = "</SUP>";
+    if (F.sub) list[count++] = "</SUB>";
+    if (F.strike) list[count++] = "</S>";
+    if (F.face >= 0) list[count++] = "</FONT FACE>";
+    if (F.color != "none") list[count++] = "</FONT COLOR>";
+    if (F.size != -1) list[count++] = "</FONT SIZE>";
+  }
+  if (Action == TAction::ResetAll || Action == TAction::ResetPar) {
+    if (F.center) list[count++] = "</CENTER>";
+    if (F.right) list[count++] = "</DIV>";
+  }
+  if (count == 0) return {};
+  return CloseTags(Stack, F, std::span<const std::string_view>(list.data(), count), Level);
+}
+
+std::string Face(const std::string& W, TTagStack& Stack, format& F, int32_t Level) {
+  int32_t n = StrToInt(std::string_view(W).substr(1));
+  const std::string name = FontFace(n);
+  std::string tag = "<FONT FACE=\"";
+  AppendEscapedAttribute(tag, name);
+  tag += "\">";
+  std::string result;
+  if (F.face >= 0) result = CloseTags(Stack, F, {"</FONT FACE>"}, Level);
+  result += tag;
+  PushTag(Stack, Level, tag, "</FONT FACE>");
+  F.face = n;
+  return result;
+}
+
+std::string Size(const std::string& W, TTagStack& Stack, format& F, int32_t Level) {
+  const int32_t s = StrToInt(std::string_view(W).substr(2)) / 2;  // half-points, truncated toward zero
+  std::string result;
+  if (F.size >= 0) result = CloseTags(Stack, F, {"</FONT SIZE>"}, Level);
+  const std::string tag = FontSizeTag(s);
+  result += tag;
+  PushTag(Stack, Level, tag, "</FONT SIZE>");
+  F.size = s;
+  return result;
+}
+
+std::string Colour(const std::string& W, TTagStack& Stack, format& F, int32_t Level) {
+  const int32_t n = StrToInt(std::string_view(W).substr(2));
+  const std::vector<std::string>& table = Context().ColourTable;
+  const int32_t last = static_cast<int32_t>(table.size()) - 1;
+  const int32_t index = n > last ? last : n;
+  if (table.empty()) RaiseListIndexError(-1);  // the look-up is for the last entry, whatever the number
+  if (index < 0) RaiseListIndexError(index);
+  const std::string colour = table[static_cast<size_t>(index)];
+  std::string result;
+  if (F.color != "none") result = CloseTags(Stack, F, {"</FONT COLOR>"}, Level);
+  const std::string tag = "<FONT COLOR=\"" + colour + "\">";
+  result += tag;
+  PushTag(Stack, Level, tag, "</FONT COLOR>");
+  F.color = colour;
+  return result;
+}
+
+}  // namespace
+
+std::string TranslateControlWord(const std::string& W, TTagStack& Stack, format& F, int32_t Level) {
+  for (const TWordRule& rule : kRules) {
+    if (!Matches(rule, W)) continue;
+    switch (rule.Action) {
+      case TAction::ResetAll:
+      case TAction::ResetText:
+      case TAction::ResetPar: return Reset(rule.Action, Stack, F, Level);
+      case TAction::HiddenOn: Context().HiddenText = true; return {};
+      case TAction::HiddenOff: Context().HiddenText = false; return {};
+      case TAction::Text: return std::string(rule.Html);
+      case TAction::Paragraph: Context().BookmarkParagraph = false; return "<BR>";
+      case TAction::Open:
+        F.*rule.Field = true;
+        PushTag(Stack, Level, rule.Html, rule.CloseTag);
+        return std::string(rule.Html);
+      case TAction::Close: return CloseTags(Stack, F, {rule.CloseTag}, Level);
+      case TAction::CloseSupSub: return CloseTags(Stack, F, {"</SUB>", "</SUP>"}, Level);
+      case TAction::Face: return Face(W, Stack, F, Level);
+      case TAction::Size: return Size(W, Stack, F, Level);
+      case TAction::Colour: return Colour(W, Stack, F, Level);
+    }
+  }
+  return {};
+}
+
+std::string FontSizeTag(int32_t S) {
+  if (S == 12) return "<FONT SIZE=+0>";
+  const char* v = S <= 8 ? "-2" : S <= 11 ? "-1" : S <= 15 ? "+1" : S <= 20 ? "+2" : S <= 28 ? "+3" : "+4";
+  return std::string("<FONT SIZE=") + v + ">";
+}
 
 }  // namespace pmrconv

@@ -6,8 +6,10 @@
 
 #include "pmrconv/Context.h"
 #include "pmrconv/ControlWords.h"
+#include "pmrconv/FontColourTables.h"
 #include "pmrconv/HtmlOutput.h"
 #include "pmrconv/RtfSyntax.h"
+#include "pmrconv/TableReader.h"
 #include "pmrconv/TagStack.h"
 
 namespace pmrconv {
@@ -151,6 +153,13 @@ private:
       resume = FLine[end] == ' ' ? end + 1 : end;
     }
 
+    if (word == "fonttbl") return FontTableKeyword(resume);
+    if (word == "colortbl") return TableKeyword(ReadColourTable, resume);
+    if (word == "trowd") {
+      RestOfLine(FSource, FLine, resume);
+      ReadTable(FSource, FLine);
+      return 0;
+    }
     if (IsSkippedDestination(word)) {
       RestOfLine(FSource, FLine, resume);
       SkipGroup(FSource, FLine);
@@ -162,10 +171,29 @@ private:
     return resume;
   }
 
+  // Hands the working line to a table reader. A reader that consumed nothing (an empty or malformed table) would
+  // meet the same keyword again at position 0 without end: the scan then goes on after the keyword instead.
+  size_t TableKeyword(void (*Reader)(TLineSource&, TWorkingLine&), size_t Resume) {
+    const uint64_t before = FLine.Version();
+    Reader(FSource, FLine);
+    return FLine.Version() != before ? 0 : Resume;
+  }
+
+  // The font table reader finds the same nothing again while the line stays the same, so a run of \fonttbl words
+  // on one line is answered without reading the line again each time.
+  size_t FontTableKeyword(size_t Resume) {
+    if (FLine.Version() == FFontTableStuckAt) return Resume;
+    const uint64_t before = FLine.Version();
+    const size_t next = TableKeyword(ReadFontTable, Resume);
+    if (FLine.Version() == before) FFontTableStuckAt = before;
+    return next;
+  }
+
   TLineSource& FSource;
   TWorkingLine& FLine;
   TConversionContext& FCtx;
   TGroupFrames FFrames;
+  uint64_t FFontTableStuckAt = UINT64_MAX;
 };
 
 }  // namespace

@@ -66,7 +66,7 @@ void ClearField(format& F, std::string_view CloseTag) {
 
 }  // namespace
 
-std::string CloseTags(TTagStack& Stack, format& F, std::initializer_list<std::string_view> CloseList, int32_t Level) {
+std::string CloseTags(TTagStack& Stack, format& F, std::span<const std::string_view> CloseList, int32_t Level) {
   std::string result;
   std::vector<stackelem> saved;  // in the order they were popped: the deepest is last
   size_t remaining = CloseList.size();

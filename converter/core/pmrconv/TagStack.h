@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +71,10 @@ std::string CloseAllTags(TTagStack& Stack);
 std::string CloseTagsFromLevel(TTagStack& Stack, int32_t Level);
 // Closes the tags of CloseList that were opened at Level, clearing the fields of F for every tag it closes, and
 // reopens the others it had to close on the way, deepest first.
-std::string CloseTags(TTagStack& Stack, format& F, std::initializer_list<std::string_view> CloseList, int32_t Level);
+std::string CloseTags(TTagStack& Stack, format& F, std::span<const std::string_view> CloseList, int32_t Level);
+inline std::string CloseTags(TTagStack& Stack, format& F, std::initializer_list<std::string_view> CloseList,
+                             int32_t Level) {
+  return CloseTags(Stack, F, std::span<const std::string_view>(CloseList.begin(), CloseList.size()), Level);
+}
 
 }  // namespace pmrconv

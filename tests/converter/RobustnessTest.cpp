@@ -1,0 +1,98 @@
+// Inputs that must neither crash nor hang: deep nesting, documents in one huge line, pathological repetitions.
+// Each runs under a generous time limit; the limits guard against quadratic paths, not speed.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+
+#include "ConvertHelpers.h"
+
+using namespace pmrconv;
+using namespace pmrconv::test;
+
+namespace {
+
+std::string Repeat(std::string_view Piece, size_t Times) {
+  std::string s;
+  s.reserve(Piece.size() * Times);
+  for (size_t i = 0; i < Times; ++i) s += Piece;
+  return s;
+}
+
+// Converts Rtf, expecting the tail at the end of the page whether or not an error ends the reading, within Seconds.
+std::string ConvertWithin(std::string_view Rtf, double Seconds) {
+  const auto start = std::chrono::steady_clock::now();
+  std::string page;
+  try {
+    ConvertText(Rtf, "t.rtf", page);
+  } catch (const rtl::Exception&) {
+  }
+  const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_LT(took, Seconds) << "input of " << Rtf.size() << " bytes starting " << Rtf.substr(0, 40);
+  EXPECT_TRUE(page.ends_with(kTail));
+  return page;
+}
+
+constexpr size_t kMillion = 1000000;
+
+}  // namespace
+
+using Robustness = ConverterTest;
+
+TEST_F(Robustness, AMillionNestedGroupsNeitherOverflowNorLoseTheTail) {
+  ConvertWithin(Repeat("{", kMillion), 20);
+  EXPECT_EQ(Body(Repeat("{", kMillion) + "x" + Repeat("}", kMillion) + "y"), "xy");
+  const std::string bold = ConvertWithin(Repeat("{\\b ", 200000) + "x" + Repeat("}", 200000), 30);
+  EXPECT_NE(bold.find("<B><B>x</B></B>"), std::string::npos);
+}
+
+TEST_F(Robustness, OneLineDocumentsConvertLikeTheirCrLfForm) {
+  std::string para = "\\pard\\f0\\fs24 Text \\b bold\\b0 {\\i it} \\'e4{\\*\\bkmkstart a}\\par";
+  std::string table = "\\trowd\\cellx100\\pard\\intbl A\\cell\\row\\pard after\\par";
+  std::string lf = "{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}\n";
+  std::string crlf = lf.substr(0, lf.size() - 1) + "\r\n";
+  for (int i = 0; i < 20000; ++i) {
+    lf += para + "\n" + table + "\n";
+    crlf += para + "\r\n" + table + "\r\n";
+  }
+  lf += "}";
+  crlf += "}";
+  const std::string one = ConvertWithin(lf, 20);
+  const std::string many = ConvertWithin(crlf, 20);
+  EXPECT_EQ(Body(lf).find(";"), 0u);  // the colour table shares its one line with \par: read as text
+  EXPECT_EQ(std::count(one.begin(), one.end(), '<') , std::count(many.begin(), many.end(), '<'));
+}
+
+TEST_F(Robustness, RepeatedKeywordsOnOneLineStayLinear) {
+  const size_t n = 100000;
+  const std::pair<std::string, size_t> cases[] = {
+      {"{\\fonttbl", n},
+      {"\\fonttbl", n},
+      {"{\\fonttbl{\\f00000000000000000001", n / 4},
+      {"{\\colortbl;", n},
+      {"\\colortbl;\\red1", n},
+      {"{\\*\\x bin \\bin9", n},
+      {"\\trowd A\\cell\\row\\pard x{\\*\\y}", n},
+      {"\\row\\widctlpar\\intbl\\trowd", n},
+      {"\\trowd\\row\\pard a{", n},
+      {"\\b\\i\\b0", n / 10},
+      {"x", 50 * n},
+  };
+  for (const auto& [piece, times] : cases) {
+    SCOPED_TRACE(piece);
+    ConvertWithin("{" + Repeat(piece, times), 20);
+    ConvertWithin("{" + Repeat(piece + "\r\n", times), 20);
+  }
+}
+
+TEST_F(Robustness, UnterminatedConstructsAtTheEndOfTheInput) {
+  const char* endings[] = {"{\\", "{\\'", "{\\'4", "{\\b", "{\\*", "{\\pict", "{\\pict\\bin99999999999999999999 ab",
+                           "{\\fonttbl{\\f", "{\\fonttbl{\\f1 x", "{\\colortbl;\\red", "{\\trowd", "{\\trowd\\row\\pard",
+                           "}", "\\", "{\\fonttbl{\\f0{\\*\\falt"};
+  for (const char* ending : endings) {
+    SCOPED_TRACE(ending);
+    ConvertWithin(ending, 5);
+    ConvertWithin(std::string(ending) + "\r\n", 5);
+  }
+}
