@@ -31,9 +31,9 @@ std::string TitleFromFileName(std::string_view path) {
   if (const auto slash = path.find_last_of('/'); slash != std::string_view::npos) path.remove_prefix(slash + 1);
   if (const auto dot = path.find('.'); dot != std::string_view::npos) path = path.substr(0, dot);
   std::string title(path);
-  for (std::size_t i = 0; i < title.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(title[i]);
-    title[i] = static_cast<char>(i == 0 ? std::toupper(byte) : std::tolower(byte));
+  // The first character stays as the file name has it; only the rest is folded.
+  for (std::size_t i = 1; i < title.size(); ++i) {
+    title[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(title[i])));
   }
   return title;
 }

@@ -12,7 +12,7 @@
 namespace Forms {
 
 // The application's title for a program file: the name without its folder and without everything from its first
-// "." on, first character upper case, the rest lower case ("/usr/bin/pelmora" gives "Pelmora").
+// "." on, every character after the first in lower case ("/usr/bin/PelMora.bin" gives "Pelmora").
 std::string TitleFromFileName(std::string_view path);
 
 // The title of the running program, taken from its file name.

@@ -6,9 +6,9 @@
 #include "Exception.h"
 #include "Forms.h"
 
-TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotCapitalised) {
-  EXPECT_EQ(Forms::TitleFromFileName("/usr/bin/pelmora"), "Pelmora");
-  EXPECT_EQ(Forms::TitleFromFileName("pelmora"), "Pelmora");
+TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotWithTheRestInLowerCase) {
+  EXPECT_EQ(Forms::TitleFromFileName("/usr/bin/pelmora"), "pelmora");
+  EXPECT_EQ(Forms::TitleFromFileName("Pelmora"), "Pelmora");
   EXPECT_EQ(Forms::TitleFromFileName("/opt/x.y/PELMORA.tar.gz"), "Pelmora");
   EXPECT_EQ(Forms::TitleFromFileName("/tmp/.hidden"), "");
 }
@@ -33,7 +33,7 @@ TEST(ErrorText, ShowsTheOwnMessageOfProjectErrorsAndWhatOfOthers) {
   ASSERT_EQ(errors.Shown.size(), 2u);
   EXPECT_EQ(errors.Shown[0].Text, "Datei nicht gefunden.");
   EXPECT_EQ(errors.Shown[1].Text, "kaputt.");
-  EXPECT_EQ(errors.Shown[0].Caption, "Pelmora_window_tests");
+  EXPECT_EQ(errors.Shown[0].Caption, "pelmora_window_tests");
 }
 
 TEST(ScreenText, KeepsBytesThatAreNotUtf8) {

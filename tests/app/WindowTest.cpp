@@ -73,7 +73,7 @@ TEST_F(Window, APageAsSourceIsItsOwnDestinationAndStaysUnchanged) {
   PressConvert();
   ASSERT_EQ(errors.Shown.size(), 1u);
   EXPECT_EQ(errors.Shown[0].Text, "I/O-Fehler 32.");
-  EXPECT_EQ(errors.Shown[0].Caption, "Pelmora_window_tests");
+  EXPECT_EQ(errors.Shown[0].Caption, "pelmora_window_tests");
   EXPECT_EQ(TTestFolder::Read(folder / "page.htm"), "<HTML>old</HTML>");
 }
 
@@ -196,7 +196,7 @@ TEST(ErrorBox, IsAnApplicationModalStopBoxWithOneOkButton) {
   });
   form.ConvBtn->click();
   EXPECT_EQ(icon, QMessageBox::Critical);
-  EXPECT_EQ(title, QStringLiteral("Pelmora_window_tests"));
+  EXPECT_EQ(title, QStringLiteral("pelmora_window_tests"));
   EXPECT_EQ(text, QStringLiteral("I/O-Fehler 32."));
   EXPECT_EQ(buttons, 1);
   EXPECT_EQ(modality, Qt::ApplicationModal);
