@@ -22,7 +22,7 @@ constexpr std::array<std::array<uint8_t, 3>, 16> kPalette{{
 // An up arrow over a down arrow on a framed navy tile; y counts from the top.
 constexpr int IconPixel(int x, int y) {
   if (x < 1 || x > 30 || y < 1 || y > 30) return kTransparent;
-  if (x + y < 4 || x - y > 27 || y - x > 27 || x + y > 57) return kTransparent;  // cut corners
+  if (x + y < 4 || x - y > 27 || y - x > 27 || x + y > 58) return kTransparent;  // cut corners
   if (x == 1 || x == 30 || y == 1 || y == 30) return kSilver;
   const int row = y <= 15 ? y : 31 - y;  // the lower arrow mirrors the upper one
   const int twiceOffset = 2 * x - 31;    // distance from the middle, doubled
