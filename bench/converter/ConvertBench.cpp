@@ -20,15 +20,15 @@ void AppendParagraph(std::string& Doc, size_t N, const char* Eol) {
          " Absatz " + n + ": Text mit \\b fetten\\b0  und \\i kursiven\\i0  W\\'f6rtern, Umlaute \\'e4\\'f6\\'fc\\'df," + Eol;
   Doc += "{\\*\\bkmkstart m" + n + "}{\\*\\bkmkend m" + n + "}eine Marke, {\\cf" + std::to_string(1 + N % 3) +
          " farbiger Text} und {\\ul unterstrichen}\\tab Tabulator \\ldblquote Zitat\\rdblquote ." + Eol;
-  Doc += "{\\qc zentriert & <escaped>}\\line {\\super hoch}{\\sub tief} \\{Klammern\\}\\par" + Eol;
+  Doc += std::string("{\\qc zentriert & <escaped>}\\line {\\super hoch}{\\sub tief} \\{Klammern\\}\\par") + Eol;
   if (N % 4 == 0) {
     Doc += "\\trowd\\cellx2000\\cellx4000\\pard\\intbl Zelle A" + n + "\\cell {\\b Zelle B}\\cell\\row" + Eol;
-    Doc += "\\trowd\\cellx2000\\cellx4000\\pard\\intbl C\\cell D\\cell\\row\\pard danach\\par" + Eol;
+    Doc += std::string("\\trowd\\cellx2000\\cellx4000\\pard\\intbl C\\cell D\\cell\\row\\pard danach\\par") + Eol;
   }
   if (N % 5 == 0) {
     Doc += "{\\pict\\wmetafile8\\picw100\\pich100 0100090000036e0400000000" + std::string(60, 'f') + "}" + Eol;
   }
-  Doc += "{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt Verweis}}\\par" + Eol;
+  Doc += std::string("{\\field{\\*\\fldinst HYPERLINK \"x\"}{\\fldrslt Verweis}}\\par") + Eol;
 }
 
 std::string MakeDocument(size_t Bytes, bool LfOnly) {

@@ -68,6 +68,13 @@ TEST_F(FontTables, AnAlternativeNameInTheLastEntryKeepsTheGroupsBalanced) {
   EXPECT_EQ(Body("{\\rtf1{\\fonttbl{\\f0\\fnil Wingdings{\\*\\falt Symbol};}}\\b x}y{z}"), "<B>x</B>yz");
 }
 
+TEST_F(FontTables, ReadsTheEntriesWordWritesWithKeywordsBeforeTheName) {
+  EXPECT_EQ(Body("{\\rtf1{\\fonttbl{\\f0\\fbidi \\froman\\fcharset0\\fprq2{\\*\\panose 02020603050405020304}Times New Roman;}"
+                 "{\\f11\\fbidi \\froman\\fcharset128{\\*\\panose 0202}Mincho{\\*\\falt MS Mincho};}"
+                 "{\\f1\\fbidi \\fswiss\\fcharset0 Arial;}}\\f1 x\\f11 y\\f0 z}"),
+            "<FONT FACE=\"Arial\">x</FONT><FONT FACE=\"MS Mincho\">y</FONT><FONT FACE=\"Times New Roman\">z</FONT>");
+}
+
 TEST_F(FontTables, KeepsTheFirst201FontsAndReadsTheRestOver) {
   std::string rtf = "{{\\fonttbl";
   for (int i = 0; i < 250; ++i) rtf += "{\\f" + std::to_string(i) + " F" + std::to_string(i) + ";}";

@@ -4,6 +4,7 @@
 
 #include "pmrconv/Context.h"
 #include "pmrconv/Errors.h"
+#include "pmrconv/RtfSyntax.h"
 
 namespace pmrconv {
 
@@ -17,6 +18,42 @@ bool IsDigit(char C) { return C >= '0' && C <= '9'; }
 // end of a line is read together with what follows.
 void JoinShortRemainder(TLineSource& Source, TWorkingLine& Line) {
   while (Line.Length() <= 4 && !Source.Eof()) Line.AppendNext(Source);
+}
+
+// Where the face name begins. Word writes the blank that would mark it after the first keyword
+// ("{\f0\fbidi \froman\fcharset0{\*\panose ...}Times New Roman;}"), so further keywords and embedded groups
+// that stand before the entry's ";" are passed over too; otherwise every such font would get an empty name.
+size_t NameStart(TWorkingLine& Line, size_t From) {
+  const size_t semicolon = Line.Find(TNeedle::Semicolon, From);
+  if (semicolon == npos) return From;
+  size_t i = From;
+  while (i < semicolon) {
+    if (Line[i] == '\\' && i + 1 < semicolon && Line[i + 1] >= 'a' && Line[i + 1] <= 'z') {
+      i = WordEnd(Line, i + 1);
+      if (i < semicolon && Line[i] == ' ') ++i;
+    } else if (Line[i] == '{') {
+      const size_t close = Line.Find(TNeedle::CloseBrace, i);
+      if (close == npos || close >= semicolon) return From;
+      i = close + 1;
+    } else {
+      break;
+    }
+  }
+  return i;
+}
+
+// The "}" that closes the current entry: the first one that does not close a group embedded in the entry (such as
+// {\*\panose ...} or {\*\falt ...} after the name). Taking simply the first "}" would take an embedded group's
+// brace for the entry's, and the "{" of a later embedded group for the next entry, ending the table early.
+size_t EntryEnd(TWorkingLine& Line) {
+  size_t from = 0;
+  for (;;) {
+    const size_t close = Line.Find(TNeedle::CloseBrace, from);
+    if (close == npos) return npos;
+    const size_t open = Line.Find(TNeedle::OpenBrace, from);
+    if (open == npos || open > close) return close;
+    from = close + 1;
+  }
 }
 
 }  // namespace
@@ -37,7 +74,7 @@ void ReadFontTable(TLineSource& Source, TWorkingLine& Line) {
     from = Line.Find(TNeedle::BlankOrBrace, digits);
     if (from != npos && Line[from] == '{') from = Line.Find(TNeedle::CloseBrace, from);  // e.g. \*\panose
     if (from == npos || from + 1 >= Line.Length()) return;
-    ++from;
+    from = NameStart(Line, from + 1);
 
     size_t j = Line.Find(TNeedle::NameEnd, from);
     size_t cut = j;
@@ -55,7 +92,7 @@ void ReadFontTable(TLineSource& Source, TWorkingLine& Line) {
     Line.Cut(cut);
     JoinShortRemainder(Source, Line);
 
-    const size_t close = Line.Find(TNeedle::CloseBrace, 0);
+    const size_t close = EntryEnd(Line);
     if (close == npos) return;
     if (close + 1 < Line.Length() && Line[close + 1] == '}') {
       Line.Cut(close + 1);
@@ -109,7 +146,11 @@ std::string ColourToHtml(std::string_view Entry) {
       return 0;
     }
   };
-  return "#" + ByteToHex(component("red")) + ByteToHex(component("green")) + ByteToHex(component("blue"));
+  std::string html = "#";
+  html.append(ByteToHex(component("red")));
+  html.append(ByteToHex(component("green")));
+  html.append(ByteToHex(component("blue")));
+  return html;
 }
 
 std::string ByteToHex(int32_t V) {
