@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "FileHelpers.h"
+
 namespace fs = std::filesystem;
+using pmrconv::test::ReadAll;
+using pmrconv::test::WriteAll;
 
 namespace {
 
@@ -19,15 +21,6 @@ struct TRun {
   int Status = -1;
   std::string Out, Err;
 };
-
-std::string ReadAll(const fs::path& Path) {
-  std::ifstream in(Path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteAll(const fs::path& Path, std::string_view Text) { std::ofstream(Path, std::ios::binary) << Text; }
 
 const std::string kHead = "<HTML>\r\n<HEAD>\r\n<TITLE>";
 const std::string kBody =
@@ -88,6 +81,22 @@ TEST_F(CliTest, ConvertsEachSourceBesideItselfSilently) {
   EXPECT_EQ(ReadAll(FDir / "one.htm"), Page("one.rtf", "one"));
   EXPECT_EQ(ReadAll(FDir / "two.htm"), Page("./two.doc", "two"));  // the title is SOURCE as passed
   EXPECT_EQ(ReadAll(FDir / "REAhtm"), Page("README", "three"));   // the last three characters give way
+}
+
+TEST_F(CliTest, GoldenExamplesGiveTheirPagesThroughTheProgram) {
+  int count = 0;
+  for (const auto& entry : fs::directory_iterator(PMRCONV_GOLDEN_DIR)) {
+    if (entry.path().extension() != ".rtf") continue;
+    const std::string name = entry.path().filename().string();
+    fs::copy_file(entry.path(), FDir / name);
+    const TRun run = Run({name});  // one process each: the font table starts empty as in the golden pages
+    EXPECT_EQ(run.Status, 0) << name << ": " << run.Err;
+    EXPECT_EQ(ReadAll(FDir / (name.substr(0, name.size() - 3) + "htm")),
+              ReadAll(fs::path(entry.path()).replace_extension(".htm")))
+        << name;
+    ++count;
+  }
+  EXPECT_GE(count, 5);
 }
 
 TEST_F(CliTest, DashOWritesTheOneSourceToDest) {

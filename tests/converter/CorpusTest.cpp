@@ -5,10 +5,9 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "ConvertHelpers.h"
+#include "FileHelpers.h"
 
 namespace fs = std::filesystem;
 using namespace pmrconv;
@@ -21,13 +20,11 @@ TEST_F(ConverterTest, CorpusDocumentsConvertOrFailCleanly) {
   for (const auto& entry : fs::directory_iterator(dir)) {
     if (entry.path().extension() != ".rtf") continue;
     SCOPED_TRACE(entry.path().filename().string());
-    std::ifstream in(entry.path(), std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
+    const std::string text = ReadAll(entry.path());
     const auto start = std::chrono::steady_clock::now();
     std::string page;
     try {
-      ConvertText(text.str(), entry.path().filename().string(), page);
+      ConvertText(text, entry.path().filename().string(), page);
     } catch (const rtl::Exception& e) {
       EXPECT_FALSE(e.Message().empty());
     }

@@ -10,28 +10,17 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "ConvertHelpers.h"
 #include "pmrconv/Convert.h"
+
+#include "FileHelpers.h"
 
 namespace fs = std::filesystem;
 using namespace pmrconv;
 using namespace pmrconv::test;
 
 namespace {
-
-std::string ReadAll(const fs::path& Path) {
-  std::ifstream in(Path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteAll(const fs::path& Path, std::string_view Text) {
-  std::ofstream(Path, std::ios::binary) << Text;
-}
 
 class ConvertFileTest : public ConverterTest {
 protected:

@@ -4,23 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "ConvertHelpers.h"
+
+#include "FileHelpers.h"
 
 namespace fs = std::filesystem;
 using namespace pmrconv;
 using namespace pmrconv::test;
 
 namespace {
-
-std::string ReadAll(const fs::path& Path) {
-  std::ifstream in(Path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 // Where the two texts first differ, with some context of each.
 std::string Difference(const std::string& Expected, const std::string& Actual) {
