@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Builds the Debian packages from the release preset, checks them with lintian, and proves the
+# converter package works once unpacked into a scratch root. With --windows it also packs the
+# Windows programs (from build/windows) into their zip.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=build/package
+cmake --preset release -B "$build" -DPELMORA_BUILD_TESTS=OFF -DPELMORA_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" -j "$(nproc)"
+rm -rf "$build/packages"
+(cd "$build" && cpack -G DEB >/dev/null)
+debs=("$build"/packages/*.deb)
+echo "package: built ${debs[*]}"
+lintian --fail-on error --suppress-tags maintscript-calls-ldconfig "${debs[@]}"
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg -x "$build"/packages/pelmora_*.deb "$root"
+"$root/usr/bin/pelmora-convert" --version
+cp examples/letter.rtf "$root/letter.rtf"
+"$root/usr/bin/pelmora-convert" "$root/letter.rtf"
+tail -c 18 "$root/letter.htm" | cmp -s - <(printf '</BODY>\r\n</HTML>\r\n') \
+  || { echo "package: the unpacked pelmora-convert wrote no complete page" >&2; exit 1; }
+for f in usr/bin/pelmora usr/share/applications/pelmora.desktop usr/share/man/man1/pelmora-convert.1.gz \
+         usr/share/icons/hicolor/scalable/apps/pelmora.svg; do
+  [ -e "$root/$f" ] || { echo "package: $f is missing from the converter package" >&2; exit 1; }
+done
+echo "package: the converter package converts from its unpacked root"
+
+if [ "${1:-}" = "--windows" ]; then
+  (cd build/windows && cpack -G ZIP >/dev/null)
+  zip=$(ls build/windows/packages/*.zip)
+  unzip -l "$zip" | grep -q 'vouninst.exe' && unzip -l "$zip" | grep -q 'pelmora-convert.exe' \
+    || { echo "package: $zip lacks a program" >&2; exit 1; }
+  echo "package: built $zip"
+fi
