@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite: natively, then the
-# 32-bit Windows build under Wine.
+# 32-bit Windows build under Wine, then the packages (built, checked by lintian, tried unpacked).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/bootstrap.sh
@@ -11,3 +11,4 @@ ctest --preset default -j "$jobs"
 cmake --preset windows
 cmake --build --preset windows -j "$jobs"
 ctest --preset windows
+bash scripts/package.sh --windows
