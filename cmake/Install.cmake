@@ -51,10 +51,11 @@ if(TARGET Korvex50 AND TARGET vcl50)
   set_target_properties(Korvex50 PROPERTIES INSTALL_RPATH "$ORIGIN")
   install(TARGETS Korvex50 LIBRARY DESTINATION ${PELMORA_KORVEX_LIBDIR} COMPONENT korvex)
   install(TARGETS vcl50 LIBRARY DESTINATION ${PELMORA_KORVEX_LIBDIR} COMPONENT korvex NAMELINK_SKIP)
+  # One flat folder, as the sources include each other: -I<prefix>/include/korvex50 is all a host needs.
+  file(GLOB toolsapi_headers "${PROJECT_SOURCE_DIR}/idepackage/toolsapi/*.h")
   install(FILES idepackage/KorvexUtils.h idepackage/KorvexOTAUtils.h idepackage/KorvexOTA50.h
+                common/Exception.h ${toolsapi_headers}
           DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/korvex50 COMPONENT korvexdev)
-  install(DIRECTORY idepackage/toolsapi/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/korvex50/toolsapi
-          COMPONENT korvexdev FILES_MATCHING PATTERN "*.h")
   pelmora_package_docs(korvex korvex50)
   pelmora_package_docs(korvexdev korvex50-dev)
 endif()

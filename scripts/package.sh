@@ -27,6 +27,15 @@ for f in usr/bin/pelmora usr/share/applications/pelmora.desktop usr/share/man/ma
 done
 echo "package: the converter package converts from its unpacked root"
 
+# The plain install under a prefix: headers usable as installed, the package beside its host library.
+prefix="$root/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+printf '#include "KorvexOTA50.h"\n#include "KorvexOTAUtils.h"\nint main() {}\n' > "$root/headers.cpp"
+g++ -std=c++20 -fsyntax-only -I"$prefix/include/korvex50" "$root/headers.cpp"
+ldd "$prefix/lib/korvex50/Korvex50.so" | grep -q "$prefix/lib/korvex50/libvcl50.so" \
+  || { echo "package: the installed Korvex50.so does not find its host library beside it" >&2; exit 1; }
+echo "package: cmake --install gives usable headers and a package that finds its host library"
+
 if [ "${1:-}" = "--windows" ]; then
   (cd build/windows && cpack -G ZIP >/dev/null)
   zip=$(ls build/windows/packages/*.zip)
