@@ -1,6 +1,8 @@
 #include "pmrconv/ControlWords.h"
 
 #include <array>
+#include <cstdint>
+#include <iterator>
 #include <span>
 #include <string_view>
 
@@ -101,6 +103,34 @@ bool Matches(const TWordRule& Rule, std::string_view W) {
   return false;
 }
 
+// The rows whose word begins with each letter, in table order: a word can only match a row that shares its first
+// letter, so walking that bucket decides exactly as walking the whole table would.
+struct TInitialRows {
+  uint8_t Count = 0;
+  std::array<uint8_t, 12> Rows{};
+};
+
+constexpr std::array<TInitialRows, 26> MakeRowsByInitial() {
+  std::array<TInitialRows, 26> byInitial{};
+  for (size_t r = 0; r < std::size(kRules); ++r) {
+    TInitialRows& bucket = byInitial[static_cast<size_t>(kRules[r].Word[0] - 'a')];
+    bucket.Rows[bucket.Count++] = static_cast<uint8_t>(r);
+  }
+  return byInitial;
+}
+
+constexpr std::array<TInitialRows, 26> kRowsByInitial = MakeRowsByInitial();
+
+const TWordRule* FindRule(std::string_view W) {
+  if (W.empty() || W[0] < 'a' || W[0] > 'z') return nullptr;
+  const TInitialRows& bucket = kRowsByInitial[static_cast<size_t>(W[0] - 'a')];
+  for (size_t k = 0; k < bucket.Count; ++k) {
+    const TWordRule& rule = kRules[bucket.Rows[k]];
+    if (Matches(rule, W)) return &rule;
+  }
+  return nullptr;
+}
+
 std::string Reset(TAction Action, TTagStack& Stack, format& F, int32_t Level) {
   std::array<std::string_view, 11> list;
   size_t count = 0;
@@ -169,26 +199,26 @@ std::string Colour(const std::string& W, TTagStack& Stack, format& F, int32_t Le
 }  // namespace
 
 std::string TranslateControlWord(const std::string& W, TTagStack& Stack, format& F, int32_t Level) {
-  for (const TWordRule& rule : kRules) {
-    if (!Matches(rule, W)) continue;
-    switch (rule.Action) {
-      case TAction::ResetAll:
-      case TAction::ResetText:
-      case TAction::ResetPar: return Reset(rule.Action, Stack, F, Level);
-      case TAction::HiddenOn: Context().HiddenText = true; return {};
-      case TAction::HiddenOff: Context().HiddenText = false; return {};
-      case TAction::Text: return std::string(rule.Html);
-      case TAction::Paragraph: Context().BookmarkParagraph = false; return "<BR>";
-      case TAction::Open:
-        F.*rule.Field = true;
-        PushTag(Stack, Level, rule.Html, rule.CloseTag);
-        return std::string(rule.Html);
-      case TAction::Close: return CloseTags(Stack, F, {rule.CloseTag}, Level);
-      case TAction::CloseSupSub: return CloseTags(Stack, F, {"</SUB>", "</SUP>"}, Level);
-      case TAction::Face: return Face(W, Stack, F, Level);
-      case TAction::Size: return Size(W, Stack, F, Level);
-      case TAction::Colour: return Colour(W, Stack, F, Level);
-    }
+  const TWordRule* found = FindRule(W);
+  if (found == nullptr) return {};
+  const TWordRule& rule = *found;
+  switch (rule.Action) {
+    case TAction::ResetAll:
+    case TAction::ResetText:
+    case TAction::ResetPar: return Reset(rule.Action, Stack, F, Level);
+    case TAction::HiddenOn: Context().HiddenText = true; return {};
+    case TAction::HiddenOff: Context().HiddenText = false; return {};
+    case TAction::Text: return std::string(rule.Html);
+    case TAction::Paragraph: Context().BookmarkParagraph = false; return "<BR>";
+    case TAction::Open:
+      F.*rule.Field = true;
+      PushTag(Stack, Level, rule.Html, rule.CloseTag);
+      return std::string(rule.Html);
+    case TAction::Close: return CloseTags(Stack, F, {rule.CloseTag}, Level);
+    case TAction::CloseSupSub: return CloseTags(Stack, F, {"</SUB>", "</SUP>"}, Level);
+    case TAction::Face: return Face(W, Stack, F, Level);
+    case TAction::Size: return Size(W, Stack, F, Level);
+    case TAction::Colour: return Colour(W, Stack, F, Level);
   }
   return {};
 }

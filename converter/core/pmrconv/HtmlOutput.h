@@ -44,4 +44,9 @@ void EmitEscapedText(std::string_view Text);
 // Removes formatting tag pairs that enclose nothing, pass after pass until nothing changes.
 std::string CleanEmptyTags(std::string_view Text);
 
+namespace detail {
+// True when one pass of CleanEmptyTags would leave S as it is, so that S is already clean.
+bool CleanPassChangesNothing(std::string_view S);
+}  // namespace detail
+
 }  // namespace pmrconv

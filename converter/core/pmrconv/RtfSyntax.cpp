@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "pmrconv/Errors.h"
 #include "pmrconv/HtmlOutput.h"
@@ -14,6 +15,46 @@ constexpr std::array<std::string_view, 21> kTableDestinations = {
     "bkmkstart",  "bkmkend",  "filetbl",           "footer",    "footerf", "footnote", "header",
     "headerf",    "levelnumbers", "leveltext",     "list",      "listlevel", "listname", "listoverridetable",
     "listtable",  "pict",     "pntxtb",            "pntxta",    "revtbl",  "sp",       "template"};
+
+// First letter and length of each destination word: nearly every control word is told apart from all of them by
+// these two alone, before any text is compared.
+class TWordShapes {
+public:
+  template <size_t N>
+  constexpr explicit TWordShapes(const std::array<std::string_view, N>& Words) {
+    for (std::string_view w : Words) Add(w);
+  }
+  constexpr void Add(std::string_view Word) {
+    FLengths[static_cast<size_t>(Word[0] - 'a')] |= uint32_t{1} << Word.size();
+  }
+  constexpr bool Holds(std::string_view Word) const {
+    if (Word.empty() || Word[0] < 'a' || Word[0] > 'z' || Word.size() >= 32) return false;
+    return (FLengths[static_cast<size_t>(Word[0] - 'a')] >> Word.size() & 1) != 0;
+  }
+
+private:
+  std::array<uint32_t, 26> FLengths{};
+};
+
+constexpr TWordShapes kTableDestinationShapes(kTableDestinations);
+
+constexpr TWordShapes MakeDestinationShapes() {
+  TWordShapes shapes(kTableDestinations);
+  shapes.Add("info");
+  shapes.Add("stylesheet");
+  return shapes;
+}
+
+constexpr TWordShapes kDestinationShapes = MakeDestinationShapes();
+
+// The characters that end a run of text and that the group scan of a skipped destination looks at.
+constexpr std::array<bool, 256> MakeGroupSyntax() {
+  std::array<bool, 256> t{};
+  t['\\'] = t['{'] = t['}'] = true;
+  return t;
+}
+
+constexpr std::array<bool, 256> kGroupSyntax = MakeGroupSyntax();
 
 struct TNamedCode {
   std::string_view Code;
@@ -37,9 +78,18 @@ size_t WordEnd(const TWorkingLine& Line, size_t From) {
   return i;
 }
 
+size_t FindBackslashOrBrace(std::string_view Text, size_t From) {
+  const char* const data = Text.data();
+  const size_t size = Text.size();
+  for (size_t i = From; i < size; ++i) {
+    if (kGroupSyntax[static_cast<unsigned char>(data[i])]) return i;
+  }
+  return std::string_view::npos;
+}
+
 size_t TextRunEnd(const TWorkingLine& Line, size_t From) {
   const std::string_view v = Line.View();
-  const size_t end = v.find_first_of("\\{}", From);
+  const size_t end = FindBackslashOrBrace(v, From);
   return end == std::string_view::npos ? v.size() : end;
 }
 
@@ -72,10 +122,12 @@ std::string CharacterCode(std::string_view X) {
 }
 
 bool IsSkippedDestinationInTable(std::string_view Word) {
+  if (!kTableDestinationShapes.Holds(Word)) return false;
   return std::find(kTableDestinations.begin(), kTableDestinations.end(), Word) != kTableDestinations.end();
 }
 
 bool IsSkippedDestination(std::string_view Word) {
+  if (!kDestinationShapes.Holds(Word)) return false;
   return Word == "info" || Word == "stylesheet" || IsSkippedDestinationInTable(Word);
 }
 

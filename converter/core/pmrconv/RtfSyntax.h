@@ -15,6 +15,9 @@ inline bool IsWordChar(char C) { return (C >= 'a' && C <= 'z') || (C >= '0' && C
 // End of the control word that begins at From: the first position that is not a word character.
 size_t WordEnd(const TWorkingLine& Line, size_t From);
 
+// Position of the first backslash or brace of Text at or after From, or npos.
+size_t FindBackslashOrBrace(std::string_view Text, size_t From);
+
 // End of the run of plain text that begins at From: the next backslash or brace, or the end of the line.
 size_t TextRunEnd(const TWorkingLine& Line, size_t From);
 

@@ -1,6 +1,7 @@
 #include <cstdint>
 
 #include "pmrconv/GroupReader.h"
+#include "pmrconv/RtfSyntax.h"
 
 namespace pmrconv {
 
@@ -60,7 +61,7 @@ struct TGroupScan {
         continue;
       }
       const std::string_view rest = Line.View();
-      const size_t next = rest.find_first_of("\\{}", i);
+      const size_t next = FindBackslashOrBrace(rest, i);
       if (next == std::string_view::npos) {
         i = rest.size();
         continue;

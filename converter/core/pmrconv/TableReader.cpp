@@ -60,11 +60,7 @@ public:
           break;
         default: {
           const size_t end = TextRunEnd(FLine, i);
-          if (!FCtx.HiddenText) {
-            std::string html;
-            AppendEscapedText(html, FLine.Sub(i, end - i));
-            Write(html);
-          }
+          if (!FCtx.HiddenText) WriteText(FLine.Sub(i, end - i));
           i = end;
         }
       }
@@ -79,6 +75,15 @@ private:
       FCellText.append(Html);
     } else {
       EmitHtml(Html);
+    }
+  }
+
+  // Write of Text escaped, without a copy of its own.
+  void WriteText(std::string_view Text) {
+    if (CollectsCellText()) {
+      AppendEscapedText(FCellText, Text);
+    } else {
+      EmitEscapedText(Text);
     }
   }
 
