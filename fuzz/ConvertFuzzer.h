@@ -1,13 +1,18 @@
 #pragma once
 // What every converter fuzz target checks about one conversion of a document held in memory.
 
-#include <cstdlib>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
 #include "pmrconv.h"
 #include "pmrconv/Context.h"
+#include "pmrconv/Convert.h"
+#include "pmrconv/HtmlOutput.h"
+#include "pmrconv/LineSource.h"
 
 namespace pelmora::fuzz {
 
@@ -22,21 +27,83 @@ inline constexpr std::string_view kTail = "</BODY>\r\n</HTML>\r\n";
   std::abort();
 }
 
-// Converts Rtf: only the converter's own errors may end it, and the page has its head and tail on every path.
-// Each input starts from the font table of process start, so that a finding reproduces from its input alone.
-inline void ConvertAndCheck(std::string_view Rtf) {
-  pmrconv::TConversionContext& ctx = pmrconv::Context();
-  ctx.FontTable = {};
-  std::string page;
-  try {
-    pmrconv::ConvertText(Rtf, "fuzz.rtf", page);
-  } catch (const rtl::Exception& e) {
-    if (e.Message().empty()) Fail("an error without a message");
+// The page may grow faster than the document: every \b0 without a bold of its own level closes and reopens all
+// the tags of that level, so a few kilobytes can ask for a page of hundreds of megabytes. Such pages are cut off;
+// time and memory are then judged per byte written, not per byte read.
+struct TPageTooLong {};
+
+class TLimitedSink final : public pmrconv::TPageSink {
+public:
+  TLimitedSink(std::string& Page, size_t Limit) : FPage(Page), FLimit(Limit) {}
+  void Write(std::string_view Bytes) override {
+    if (FPage.size() + Bytes.size() > FLimit) throw TPageTooLong{};
+    FPage.append(Bytes);
   }
-  if (!page.starts_with(kHead)) Fail("the page does not start with its head");
-  if (!page.ends_with(kTail) || page.size() < kHead.size() + kTail.size()) Fail("the page lost its tail");
+  void Flush() override {}
+
+private:
+  std::string& FPage;
+  size_t FLimit;
+};
+
+// Serves the document in blocks of a few bytes, so that line ends, CR LF pairs and Ctrl-Z fall on block edges.
+class TSmallBlocks final : public pmrconv::TBlockReader {
+public:
+  explicit TSmallBlocks(std::string_view Text) : FText(Text) {}
+  size_t ReadBlock(char* Buffer, size_t Size) override {
+    const size_t n = std::min(Size, FText.size());
+    std::memcpy(Buffer, FText.data(), n);
+    FText.remove_prefix(n);
+    return n;
+  }
+
+private:
+  std::string_view FText;
+};
+
+struct TOutcome {
+  std::string Page;
+  std::string Error;  // message of the converter's error, empty without one
+  bool Cut = false;   // the page reached the limit
+};
+
+template <typename TSource>
+TOutcome Convert(TSource& Source, size_t Limit) {
+  pmrconv::Context().FontTable = {};  // each input starts from the fonts of process start: findings reproduce alone
+  TOutcome outcome;
+  TLimitedSink sink(outcome.Page, Limit);
+  try {
+    pmrconv::ConvertStream(Source, sink, "fuzz.rtf");
+  } catch (const TPageTooLong&) {
+    outcome.Cut = true;
+  } catch (const rtl::Exception& e) {
+    outcome.Error = e.Message();
+    if (outcome.Error.empty()) Fail("an error without a message");
+  }
+  const pmrconv::TConversionContext& ctx = pmrconv::Context();
   if (ctx.Sink != nullptr || !ctx.LineBuffer.empty() || !ctx.ColourTable.empty()) {
     Fail("the conversion left its context behind");
+  }
+  return outcome;
+}
+
+// Converts Rtf from memory: only the converter's own errors may end it, and the page has its head and tail on every
+// path. Read in small blocks instead, the document gives the same page and the same error.
+inline void ConvertAndCheck(std::string_view Rtf) {
+  const size_t limit = 64 * Rtf.size() + (1u << 20);
+  pmrconv::TLineSource whole(Rtf);
+  const TOutcome outcome = Convert(whole, limit);
+  if (outcome.Cut) return;
+  if (!outcome.Page.starts_with(kHead)) Fail("the page does not start with its head");
+  if (!outcome.Page.ends_with(kTail) || outcome.Page.size() < kHead.size() + kTail.size()) {
+    Fail("the page lost its tail");
+  }
+
+  TSmallBlocks blocks(Rtf);
+  pmrconv::TLineSource pieces(blocks, 1 + Rtf.size() % 7);
+  const TOutcome inPieces = Convert(pieces, limit);
+  if (inPieces.Page != outcome.Page || inPieces.Error != outcome.Error || inPieces.Cut) {
+    Fail("reading in small blocks changes the page");
   }
 }
 
