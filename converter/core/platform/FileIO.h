@@ -34,6 +34,9 @@ TFileHandle CreateDestination(const std::string& Name, TFileHandle Source);
 // Reads up to Size bytes into Buffer; 0 at the end of the file. Raises EInOutError.
 size_t ReadBlock(TFileHandle File, char* Buffer, size_t Size);
 
+// Bytes between the read position of File and its end; 0 when that cannot be told (a pipe). Never raises.
+uint64_t RemainingBytes(TFileHandle File) noexcept;
+
 // Writes all Size bytes of Data. Raises EInOutError (101 when the disk is full).
 void WriteBlock(TFileHandle File, const char* Data, size_t Size);
 

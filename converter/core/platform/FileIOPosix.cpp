@@ -119,6 +119,14 @@ size_t ReadBlock(TFileHandle File, char* Buffer, size_t Size) {
   }
 }
 
+uint64_t RemainingBytes(TFileHandle File) noexcept {
+  struct stat st;
+  if (::fstat(static_cast<int>(File), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+  const off_t at = ::lseek(static_cast<int>(File), 0, SEEK_CUR);
+  if (at < 0 || at >= st.st_size) return 0;
+  return static_cast<uint64_t>(st.st_size - at);
+}
+
 void WriteBlock(TFileHandle File, const char* Data, size_t Size) {
   while (Size > 0) {
     const ssize_t put = ::write(static_cast<int>(File), Data, Size);

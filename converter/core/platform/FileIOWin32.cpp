@@ -65,6 +65,17 @@ size_t ReadBlock(TFileHandle File, char* Buffer, size_t Size) {
   return got;
 }
 
+uint64_t RemainingBytes(TFileHandle File) noexcept {
+  LARGE_INTEGER size;
+  LARGE_INTEGER at;
+  LARGE_INTEGER zero{};
+  if (GetFileType(AsHandle(File)) != FILE_TYPE_DISK || !GetFileSizeEx(AsHandle(File), &size) ||
+      !SetFilePointerEx(AsHandle(File), zero, &at, FILE_CURRENT) || at.QuadPart >= size.QuadPart) {
+    return 0;
+  }
+  return static_cast<uint64_t>(size.QuadPart - at.QuadPart);
+}
+
 void WriteBlock(TFileHandle File, const char* Data, size_t Size) {
   while (Size > 0) {
     DWORD put = 0;

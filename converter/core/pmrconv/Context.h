@@ -28,7 +28,10 @@ struct TConversionContext {
   TPageSink* Sink = nullptr;                  // where EmitHtml writes its lines during a conversion
 };
 
-// The one context of the process.
-TConversionContext& Context();
+// The one context of the process (inline: the readers ask for it at every piece of output).
+inline TConversionContext& Context() {
+  static TConversionContext context;
+  return context;
+}
 
 }  // namespace pmrconv

@@ -163,7 +163,7 @@ std::string Face(const std::string& W, TTagStack& Stack, format& F, int32_t Leve
   std::string result;
   if (F.face >= 0) result = CloseTags(Stack, F, {"</FONT FACE>"}, Level);
   result += tag;
-  PushTag(Stack, Level, tag, "</FONT FACE>");
+  PushTag(Stack, Level, std::move(tag), "</FONT FACE>");
   F.face = n;
   return result;
 }
@@ -172,9 +172,9 @@ std::string Size(const std::string& W, TTagStack& Stack, format& F, int32_t Leve
   const int32_t s = StrToInt(std::string_view(W).substr(2)) / 2;  // half-points, truncated toward zero
   std::string result;
   if (F.size >= 0) result = CloseTags(Stack, F, {"</FONT SIZE>"}, Level);
-  const std::string tag = FontSizeTag(s);
+  std::string tag = FontSizeTag(s);
   result += tag;
-  PushTag(Stack, Level, tag, "</FONT SIZE>");
+  PushTag(Stack, Level, std::move(tag), "</FONT SIZE>");
   F.size = s;
   return result;
 }
@@ -189,9 +189,9 @@ std::string Colour(const std::string& W, TTagStack& Stack, format& F, int32_t Le
   const std::string colour = table[static_cast<size_t>(index)];
   std::string result;
   if (F.color != "none") result = CloseTags(Stack, F, {"</FONT COLOR>"}, Level);
-  const std::string tag = "<FONT COLOR=\"" + colour + "\">";
+  std::string tag = "<FONT COLOR=\"" + colour + "\">";
   result += tag;
-  PushTag(Stack, Level, tag, "</FONT COLOR>");
+  PushTag(Stack, Level, std::move(tag), "</FONT COLOR>");
   F.color = colour;
   return result;
 }
@@ -212,7 +212,7 @@ std::string TranslateControlWord(const std::string& W, TTagStack& Stack, format&
     case TAction::Paragraph: Context().BookmarkParagraph = false; return "<BR>";
     case TAction::Open:
       F.*rule.Field = true;
-      PushTag(Stack, Level, rule.Html, rule.CloseTag);
+      PushTag(Stack, Level, std::string(rule.Html), rule.CloseTag);
       return std::string(rule.Html);
     case TAction::Close: return CloseTags(Stack, F, {rule.CloseTag}, Level);
     case TAction::CloseSupSub: return CloseTags(Stack, F, {"</SUB>", "</SUP>"}, Level);

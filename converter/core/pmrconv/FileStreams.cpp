@@ -36,6 +36,8 @@ size_t TFileBlockReader::ReadBlock(char* Buffer, size_t Size) {
   return platform::ReadBlock(FFile.Handle(), Buffer, Size);
 }
 
+uint64_t TFileBlockReader::RemainingHint() { return platform::RemainingBytes(FFile.Handle()); }
+
 void TFileSink::Write(std::string_view Bytes) {
   if (FPending.size() + Bytes.size() <= kChunkSize) {
     FPending.append(Bytes);

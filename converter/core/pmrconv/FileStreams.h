@@ -35,6 +35,7 @@ class TFileBlockReader final : public TBlockReader {
 public:
   explicit TFileBlockReader(const TFile& File) : FFile(File) {}
   size_t ReadBlock(char* Buffer, size_t Size) override;
+  uint64_t RemainingHint() override;
 
 private:
   const TFile& FFile;

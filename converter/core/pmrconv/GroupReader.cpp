@@ -27,34 +27,52 @@ struct TGroupFrame {
 class TGroupFrames {
 public:
   void PushFresh() {
-    if (!FItems.empty() && IsFresh(FItems.back())) {
-      ++FItems.back().Copies;
+    if (FCount > 0 && IsFresh(FItems[FCount - 1])) {
+      ++FItems[FCount - 1].Copies;
     } else {
-      FItems.emplace_back();
+      PushNew();
     }
   }
 
   // The innermost group, on its own entry so that changes to it touch no other group.
   TGroupFrame& TopForChange() {
-    if (FItems.back().Copies > 1) {
-      --FItems.back().Copies;
-      FItems.emplace_back();
+    if (Top().Copies > 1) {
+      --Top().Copies;
+      PushNew();
     }
-    return FItems.back();
+    return Top();
   }
 
-  TGroupFrame& Top() { return FItems.back(); }
+  TGroupFrame& Top() { return FItems[FCount - 1]; }
 
   void Pop() {
-    if (--FItems.back().Copies == 0) FItems.pop_back();
+    if (--Top().Copies == 0) --FCount;
   }
 
-  bool Empty() const noexcept { return FItems.empty(); }
+  bool Empty() const noexcept { return FCount == 0; }
 
 private:
-  static bool IsFresh(const TGroupFrame& Frame) { return Frame.Stack.Empty() && Frame.F == format{}; }
+  static bool IsFresh(const TGroupFrame& Frame) {
+    static const format kFresh{};
+    return Frame.Stack.Empty() && Frame.F == kFresh;
+  }
+
+  // Entries that groups have left are kept and reused, so that opening and closing groups allocates nothing
+  // once the deepest nesting has been seen.
+  void PushNew() {
+    if (FCount == FItems.size()) {
+      FItems.emplace_back();
+    } else {
+      TGroupFrame& frame = FItems[FCount];
+      frame.F = format{};
+      frame.Stack.Clear();
+      frame.Copies = 1;
+    }
+    ++FCount;
+  }
 
   std::vector<TGroupFrame> FItems;
+  size_t FCount = 0;
 };
 
 class TGroupReader {
@@ -85,7 +103,8 @@ public:
         case '}':
           RestOfLine(FSource, FLine, i + 1);
           FCtx.HiddenText = false;
-          EmitHtml(CloseAllTags(FFrames.Top().Stack));
+          // Emitting nothing cannot complete a chunk: the buffer was checked when it last grew.
+          if (!FFrames.Top().Stack.Empty()) EmitHtml(CloseAllTags(FFrames.Top().Stack));
           FFrames.Pop();
           if (FFrames.Empty()) return;  // an extra "}" at top level ends the document
           i = 0;
@@ -153,9 +172,10 @@ private:
       resume = FLine[end] == ' ' ? end + 1 : end;
     }
 
-    if (word == "fonttbl") return FontTableKeyword(resume);
-    if (word == "colortbl") return TableKeyword(ReadColourTable, resume);
-    if (word == "trowd") {
+    const std::string_view w = word;  // compared as a view: the length decides most comparisons
+    if (w == "fonttbl") return FontTableKeyword(resume);
+    if (w == "colortbl") return TableKeyword(ReadColourTable, resume);
+    if (w == "trowd") {
       RestOfLine(FSource, FLine, resume);
       ReadTable(FSource, FLine);
       return 0;
@@ -163,11 +183,12 @@ private:
     if (IsSkippedDestination(word)) {
       RestOfLine(FSource, FLine, resume);
       SkipGroup(FSource, FLine);
-      if (word == "pict") EmitHtml(kPicturePlaceholder);
+      if (w == "pict") EmitHtml(kPicturePlaceholder);
       return 0;
     }
     TGroupFrame& frame = FFrames.TopForChange();
-    EmitHtml(TranslateControlWord(word, frame.Stack, frame.F, 0));
+    const std::string html = TranslateControlWord(word, frame.Stack, frame.F, 0);
+    if (!html.empty()) EmitHtml(html);
     return resume;
   }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Zufuncs.h"
+#include "pmrconv/ByteScan.h"
 #include "pmrconv/Context.h"
 
 namespace pmrconv {
@@ -15,28 +16,34 @@ constexpr size_t kChunkLength = 200;
 
 using TEntityTable = std::array<std::string_view, 256>;
 
-constexpr TEntityTable MakeEntities(bool Attribute) {
-  TEntityTable t{};
-  t['<'] = "&lt;";
-  t['>'] = "&gt;";
-  t['&'] = "&amp;";
-  if (Attribute) t['"'] = "&quot;";
+struct TEscapes {
+  TEntityTable Entity{};
+  std::array<bool, 256> Special{};  // whether the byte has an entity: the inner loop tests one byte
+};
+
+constexpr TEscapes MakeEscapes(bool Attribute) {
+  TEscapes t{};
+  t.Entity['<'] = "&lt;";
+  t.Entity['>'] = "&gt;";
+  t.Entity['&'] = "&amp;";
+  if (Attribute) t.Entity['"'] = "&quot;";
+  for (size_t c = 0; c < 256; ++c) t.Special[c] = !t.Entity[c].empty();
   return t;
 }
 
-constexpr TEntityTable kTextEntities = MakeEntities(false);
-constexpr TEntityTable kAttributeEntities = MakeEntities(true);
+constexpr TEscapes kTextEscapes = MakeEscapes(false);
+constexpr TEscapes kAttributeEscapes = MakeEscapes(true);
 
-void AppendEscaped(std::string& Out, std::string_view Text, const TEntityTable& Entities) {
+void AppendEscaped(std::string& Out, std::string_view Text, const TEscapes& Escapes) {
   const char* p = Text.data();
   const char* const end = p + Text.size();
   while (p < end) {
     // Copy each run of safe bytes with one append.
     const char* run = p;
-    while (p < end && Entities[static_cast<unsigned char>(*p)].empty()) ++p;
+    while (p < end && !Escapes.Special[static_cast<unsigned char>(*p)]) ++p;
     Out.append(run, static_cast<size_t>(p - run));
     if (p == end) break;
-    Out.append(Entities[static_cast<unsigned char>(*p)]);
+    Out.append(Escapes.Entity[static_cast<unsigned char>(*p)]);
     ++p;
   }
 }
@@ -48,10 +55,19 @@ void WriteLine(TPageSink& Sink, std::string_view Text) {
   Sink.Write("\r\n");
 }
 
-void AppendEscapedText(std::string& Out, std::string_view Text) { AppendEscaped(Out, Text, kTextEntities); }
+void AppendEscapedText(std::string& Out, std::string_view Text) {
+  size_t done = 0;
+  for (size_t at = detail::FindAnyOf3(Text, 0, '<', '>', '&'); at != std::string_view::npos;
+       at = detail::FindAnyOf3(Text, done, '<', '>', '&')) {
+    Out.append(Text.data() + done, at - done);
+    Out.append(kTextEscapes.Entity[static_cast<unsigned char>(Text[at])]);
+    done = at + 1;
+  }
+  Out.append(Text.data() + done, Text.size() - done);
+}
 
 void AppendEscapedAttribute(std::string& Out, std::string_view Text) {
-  AppendEscaped(Out, Text, kAttributeEntities);
+  AppendEscaped(Out, Text, kAttributeEscapes);
 }
 
 namespace {
@@ -115,42 +131,59 @@ struct TFontPattern {
 constexpr std::string_view kFontClose = "></FONT>";
 constexpr std::array<TFontPattern, 3> kFontPatterns = {{{"<FONT SIZE=", 3}, {"<FONT COLOR=", 9}, {"<FONT FACE=", 12}}};
 
+// Whether the wildcard step of Pattern would change S: the first occurrence of its prefix, followed within the
+// middle bound by the first suffix after it.
+bool FontPatternMatches(std::string_view S, const TFontPattern& Pattern) {
+  const size_t first = S.find(Pattern.Prefix);
+  if (first == std::string_view::npos) return false;
+  const size_t middle = first + Pattern.Prefix.size();
+  for (size_t at = middle; at <= middle + Pattern.MaxMiddle && at < S.size(); ++at) {
+    if (S.substr(at).starts_with(kFontClose)) return true;
+  }
+  return false;
+}
+
+// Whether a prefix of Pattern ends within the middle bound before the suffix that begins at Junction. Without
+// one, no occurrence of the prefix, the first included, can reach this suffix.
+bool FontPrefixNear(std::string_view S, size_t Junction, const TFontPattern& Pattern) {
+  const size_t length = Pattern.Prefix.size();
+  for (size_t middle = 0; middle <= Pattern.MaxMiddle; ++middle) {
+    if (Junction < middle + length) break;
+    const size_t at = Junction - middle - length;
+    if (S[at] == '<' && S.substr(at).starts_with(Pattern.Prefix)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool CleanPassChangesNothing(std::string_view S) {
-  // One walk over the "<" of S finds every literal pair (at the "</" of its closing tag) and the first
-  // occurrence of each font prefix, which is the only one the wildcard steps ever try.
-  std::array<size_t, kFontPatterns.size()> firstFont;
-  firstFont.fill(std::string_view::npos);
+  // Every pattern of the clean-up holds "></": a literal pair at the junction of its two tags, a wildcard
+  // pattern at the start of its suffix. So only the junctions of S need a closer look; they are found through
+  // the "/" of closing tags.
   const char* const data = S.data();
   const size_t size = S.size();
-  for (size_t q = 0; q < size;) {
-    const void* hit = std::memchr(data + q, '<', size - q);
+  bool fontNear = false;
+  for (size_t slash = 2; slash < size;) {
+    const void* hit = std::memchr(data + slash, '/', size - slash);
     if (hit == nullptr) break;
-    q = static_cast<size_t>(static_cast<const char*>(hit) - data);
-    const std::string_view rest = S.substr(q);
-    if (rest.size() > 1 && rest[1] == '/') {
-      if (q > 0 && data[q - 1] == '>') {
-        const std::string_view before = S.substr(0, q);
-        for (const TEmptyPair& pair : kEmptyPairs) {
-          if (before.ends_with(pair.Open) && rest.starts_with(pair.Close)) return false;
-        }
+    slash = static_cast<size_t>(static_cast<const char*>(hit) - data);
+    if (data[slash - 1] == '<' && data[slash - 2] == '>') {
+      const size_t junction = slash - 2;  // the ">" before "</"
+      const std::string_view before = S.substr(0, junction + 1);
+      const std::string_view after = S.substr(junction + 1);
+      for (const TEmptyPair& pair : kEmptyPairs) {
+        if (after.starts_with(pair.Close) && before.ends_with(pair.Open)) return false;
       }
-    } else if (rest.starts_with("<FONT ")) {
-      for (size_t k = 0; k < kFontPatterns.size(); ++k) {
-        if (firstFont[k] == std::string_view::npos && rest.starts_with(kFontPatterns[k].Prefix)) firstFont[k] = q;
+      if (!fontNear && S.substr(junction).starts_with(kFontClose)) {
+        for (const TFontPattern& pattern : kFontPatterns) fontNear = fontNear || FontPrefixNear(S, junction, pattern);
       }
     }
-    ++q;
+    ++slash;
   }
-  // A wildcard step changes S when the first suffix after its prefix's first occurrence begins within the
-  // middle bound, that is when any suffix begins there.
-  for (size_t k = 0; k < kFontPatterns.size(); ++k) {
-    if (firstFont[k] == std::string_view::npos) continue;
-    const size_t middle = firstFont[k] + kFontPatterns[k].Prefix.size();
-    for (size_t at = middle; at <= middle + kFontPatterns[k].MaxMiddle && at < size; ++at) {
-      if (S.substr(at).starts_with(kFontClose)) return false;
-    }
+  if (!fontNear) return true;
+  for (const TFontPattern& pattern : kFontPatterns) {
+    if (FontPatternMatches(S, pattern)) return false;
   }
   return true;
 }

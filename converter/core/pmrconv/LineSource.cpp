@@ -1,6 +1,7 @@
 #include "pmrconv/LineSource.h"
 
 #include <cstring>
+#include <new>
 
 namespace pmrconv {
 
@@ -75,6 +76,18 @@ void TLineSource::AppendLine(std::string& Line) {
       FSkipLF = true;  // Available() drops the LF whether it is in this window or the next
       return;
     }
+    if (Line.size() >= FBlockSize) ReserveForLongLine(Line);
+  }
+}
+
+void TLineSource::ReserveForLongLine(std::string& Line) {
+  if (FReader == nullptr || Line.capacity() - Line.size() >= FBlockSize) return;
+  const uint64_t rest = FReader->RemainingHint();
+  if (rest <= FBlockSize || rest >= Line.max_size() - Line.size()) return;
+  try {
+    Line.reserve(Line.size() + static_cast<size_t>(rest));
+  } catch (const std::bad_alloc&) {
+    // Not that much memory at once: the line grows step by step instead, as far as it fits.
   }
 }
 

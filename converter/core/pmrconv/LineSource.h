@@ -4,6 +4,7 @@
 // their length; reading past the end yields an empty line.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@ public:
   virtual ~TBlockReader() = default;
   // Reads up to Size bytes into Buffer; 0 only at the end of the input. Raises EInOutError on failure.
   virtual size_t ReadBlock(char* Buffer, size_t Size) = 0;
+  // How many bytes are still to come, as far as known; 0 when unknown. Only a hint, never an error.
+  virtual uint64_t RemainingHint() { return 0; }
 };
 
 class TLineSource {
@@ -40,6 +43,9 @@ public:
 private:
   // Makes at least one unread byte available unless the input is exhausted; applies a pending LF skip.
   bool Available();
+  // Before a line grows past one block: room for the rest of the input, so that the line is not copied each
+  // time it outgrows its storage (a copy briefly needs twice the line in memory).
+  void ReserveForLongLine(std::string& Line);
 
   TBlockReader* FReader = nullptr;
   std::unique_ptr<char[]> FBlock;

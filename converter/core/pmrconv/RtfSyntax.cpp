@@ -47,14 +47,13 @@ constexpr TWordShapes MakeDestinationShapes() {
 
 constexpr TWordShapes kDestinationShapes = MakeDestinationShapes();
 
-// The characters that end a run of text and that the group scan of a skipped destination looks at.
-constexpr std::array<bool, 256> MakeGroupSyntax() {
+constexpr std::array<bool, 256> MakeWordChars() {
   std::array<bool, 256> t{};
-  t['\\'] = t['{'] = t['}'] = true;
+  for (size_t c = 0; c < 256; ++c) t[c] = IsWordChar(static_cast<char>(c));
   return t;
 }
 
-constexpr std::array<bool, 256> kGroupSyntax = MakeGroupSyntax();
+constexpr std::array<bool, 256> kWordChar = MakeWordChars();
 
 struct TNamedCode {
   std::string_view Code;
@@ -73,24 +72,10 @@ constexpr std::array<TNamedCode, 8> kNamedCodes = {{{"c4", "&Auml;"},
 }  // namespace
 
 size_t WordEnd(const TWorkingLine& Line, size_t From) {
-  size_t i = From;
-  while (i < Line.Length() && IsWordChar(Line[i])) ++i;
-  return i;
-}
-
-size_t FindBackslashOrBrace(std::string_view Text, size_t From) {
-  const char* const data = Text.data();
-  const size_t size = Text.size();
-  for (size_t i = From; i < size; ++i) {
-    if (kGroupSyntax[static_cast<unsigned char>(data[i])]) return i;
-  }
-  return std::string_view::npos;
-}
-
-size_t TextRunEnd(const TWorkingLine& Line, size_t From) {
   const std::string_view v = Line.View();
-  const size_t end = FindBackslashOrBrace(v, From);
-  return end == std::string_view::npos ? v.size() : end;
+  size_t i = From;
+  while (i < v.size() && kWordChar[static_cast<unsigned char>(v[i])]) ++i;
+  return i;
 }
 
 int HexToByte(std::string_view X) {
@@ -112,8 +97,10 @@ int HexToByte(std::string_view X) {
 }
 
 std::string CharacterCode(std::string_view X) {
-  for (const TNamedCode& named : kNamedCodes) {
-    if (X == named.Code) return std::string(named.Html);
+  if (X.size() == 2) {
+    for (const TNamedCode& named : kNamedCodes) {
+      if (X[0] == named.Code[0] && X[1] == named.Code[1]) return std::string(named.Html);
+    }
   }
   const char byte = static_cast<char>(HexToByte(X));
   std::string html;

@@ -5,21 +5,28 @@
 #include <string>
 #include <string_view>
 
+#include "pmrconv/ByteScan.h"
 #include "pmrconv/WorkingLine.h"
 
 namespace pmrconv {
 
 // "a" to "z", "0" to "9" and "-": the characters of a control word with its parameter.
-inline bool IsWordChar(char C) { return (C >= 'a' && C <= 'z') || (C >= '0' && C <= '9') || C == '-'; }
+constexpr bool IsWordChar(char C) { return (C >= 'a' && C <= 'z') || (C >= '0' && C <= '9') || C == '-'; }
 
 // End of the control word that begins at From: the first position that is not a word character.
 size_t WordEnd(const TWorkingLine& Line, size_t From);
 
 // Position of the first backslash or brace of Text at or after From, or npos.
-size_t FindBackslashOrBrace(std::string_view Text, size_t From);
+inline size_t FindBackslashOrBrace(std::string_view Text, size_t From) {
+  return detail::FindAnyOf3(Text, From, '\\', '{', '}');
+}
 
 // End of the run of plain text that begins at From: the next backslash or brace, or the end of the line.
-size_t TextRunEnd(const TWorkingLine& Line, size_t From);
+inline size_t TextRunEnd(const TWorkingLine& Line, size_t From) {
+  const std::string_view v = Line.View();
+  const size_t end = FindBackslashOrBrace(v, From);
+  return end == std::string_view::npos ? v.size() : end;
+}
 
 // The byte of two hexadecimal digits ("A" to "F" in either case). A character that is no hexadecimal digit raises
 // EConvertError naming it; a missing one (the line ended) names the empty text.

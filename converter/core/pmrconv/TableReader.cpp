@@ -122,6 +122,7 @@ private:
   size_t ControlWord(size_t I) {
     const size_t end = WordEnd(FLine, I + 1);
     const std::string word(FLine.Sub(I + 1, end - I - 1));
+    const std::string_view w = word;  // compared as a view: the length decides most comparisons
     size_t resume;
     bool endedLine = false;
     if (end >= FLine.Length() && !FSource.Eof()) {
@@ -141,20 +142,22 @@ private:
 
     if (IsSkippedDestinationInTable(word)) {
       const size_t next = SkipDestination(resume);
-      if (word == "pict") Write(kPicturePlaceholder);
+      if (w == "pict") Write(kPicturePlaceholder);
       return next;
     }
-    if (word == "par" || word == "sect") {
+    if (w == "par" || w == "sect") {
       if (FFormat.table == tsCell) FCellText += "<BR>";
       if (FFormat.table == tsFirstCell) EmitHtml("<BR>");
       return resume;
     }
-    if (word == "intbl") {
+    if (w == "intbl") {
       FLookAhead = false;
       return resume;
     }
-    if (word == "pard" || (word == "widctlpar" && !IntblFollows(resume))) return ParagraphStart(word, I, end, resume, endedLine);
-    if (word == "trowd") {
+    if (w == "pard" || (w == "widctlpar" && !IntblFollows(resume))) {
+      return ParagraphStart(word, I, end, resume, endedLine);
+    }
+    if (w == "trowd") {
       FLookAhead = false;
       if (FFormat.table == tsRowEnd) {
         EmitHtml(CloseAllTags(FStack) + "<TR><TD>");
@@ -162,14 +165,14 @@ private:
       }
       return resume;
     }
-    if (word == "row") {
+    if (w == "row") {
       CloseAllTags(FStack);
       FLookAhead = false;
       EmitHtml("</TR>");
       FFormat.table = tsRowEnd;
       return resume;
     }
-    if (word == "cell") {
+    if (w == "cell") {
       FLookAhead = false;
       if (FFormat.table == tsCell) EmitHtml("<TD>" + FCellText + CloseAllTags(FStack) + "</TD>");
       if (FFormat.table == tsRowEnd) EmitHtml("<TR><TD>" + FCellText + CloseAllTags(FStack) + "</TD>");

@@ -1,6 +1,8 @@
 #include "pmrconv/TagStack.h"
 
 #include <algorithm>
+#include <functional>
+#include <set>
 
 namespace pmrconv {
 
@@ -18,8 +20,26 @@ void ResetFormat(format& F, TResetScope Scope) {
   if (Scope == TResetScope::All) F.table = tsNone;
 }
 
-void PushTag(TTagStack& Stack, int32_t Level, std::string_view OpenTag, std::string_view CloseTag) {
-  Stack.Push(stackelem{std::string(OpenTag), std::string(CloseTag), Level});
+namespace {
+
+constexpr std::string_view kCloseTags[] = {"</B>",        "</I>",         "</U>",         "</SUP>",
+                                           "</SUB>",      "</S>",         "</CENTER>",    "</DIV>",
+                                           "</FONT FACE>", "</FONT SIZE>", "</FONT COLOR>"};
+
+// The closing tag as a view of storage that outlives every stack: one of the known tags, or for any other text
+// a copy kept for the rest of the process (the readers only ever push the known ones).
+std::string_view LastingCloseTag(std::string_view CloseTag) {
+  for (std::string_view known : kCloseTags) {
+    if (known == CloseTag) return known;
+  }
+  static std::set<std::string, std::less<>> others;
+  return *others.emplace(CloseTag).first;
+}
+
+}  // namespace
+
+void PushTag(TTagStack& Stack, int32_t Level, std::string OpenTag, std::string_view CloseTag) {
+  Stack.Push(stackelem{std::move(OpenTag), LastingCloseTag(CloseTag), Level});
 }
 
 void PopTag(TTagStack& Stack) {
@@ -74,7 +94,7 @@ std::string CloseTags(TTagStack& Stack, format& F, std::span<const std::string_v
     const stackelem& top = Stack.Top();
     result += WrittenCloseTag(top.closetag);
     ClearField(F, top.closetag);
-    if (std::find(CloseList.begin(), CloseList.end(), std::string_view(top.closetag)) != CloseList.end()) {
+    if (std::find(CloseList.begin(), CloseList.end(), top.closetag) != CloseList.end()) {
       --remaining;
     } else {
       saved.push_back(top);

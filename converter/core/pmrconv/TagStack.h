@@ -40,8 +40,8 @@ void ResetFormat(format& F, TResetScope Scope);
 // "</FONT FACE>", "</FONT SIZE>", "</FONT COLOR>"; the three font kinds are written "</FONT>".
 struct stackelem {
   std::string opentag;
-  std::string closetag;
-  int32_t level = 0;  // group level at which the tag was opened (0 in the group reader)
+  std::string_view closetag;  // refers to storage that lives as long as the process (PushTag sees to it)
+  int32_t level = 0;          // group level at which the tag was opened (0 in the group reader)
 };
 
 // A stack of open tags owned by one scope; the top is the most recently opened tag.
@@ -54,13 +54,14 @@ public:
   const stackelem& operator[](size_t Index) const { return FItems[Index]; }
   void Push(stackelem Element) { FItems.push_back(std::move(Element)); }
   void Pop() { FItems.pop_back(); }
+  void Clear() noexcept { FItems.clear(); }
 
 private:
   std::vector<stackelem> FItems;
 };
 
 // Puts a new element on top.
-void PushTag(TTagStack& Stack, int32_t Level, std::string_view OpenTag, std::string_view CloseTag);
+void PushTag(TTagStack& Stack, int32_t Level, std::string OpenTag, std::string_view CloseTag);
 // Removes the top element.
 void PopTag(TTagStack& Stack);
 // The closing tag as it is written: any "</FONT..." kind becomes "</FONT>".

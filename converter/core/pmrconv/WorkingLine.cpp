@@ -34,12 +34,6 @@ size_t Overlap(TNeedle Needle) {
 
 }  // namespace
 
-std::string_view TWorkingLine::Sub(size_t From, size_t Count) const {
-  const std::string_view v = View();
-  if (From >= v.size()) return {};
-  return v.substr(From, Count);
-}
-
 void TWorkingLine::Cut(size_t From) {
   FStart += std::min(From, Length());
   ++FVersion;

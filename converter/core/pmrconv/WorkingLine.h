@@ -42,7 +42,11 @@ public:
   char operator[](size_t Index) const { return FBuf[FStart + Index]; }
   std::string_view View() const noexcept { return std::string_view(FBuf).substr(FStart); }
   // Up to Count characters from From (fewer at the end of the line).
-  std::string_view Sub(size_t From, size_t Count = npos) const;
+  std::string_view Sub(size_t From, size_t Count = npos) const {
+    const std::string_view v = View();
+    if (From >= v.size()) return {};
+    return v.substr(From, Count);
+  }
 
   // Drops the first From characters (all of them when From is beyond the end).
   void Cut(size_t From);
