@@ -3,7 +3,7 @@
 #
 #   scripts/fuzz.sh [-j N] SECONDS [target...]
 #
-# Targets: fuzz_convert, fuzz_convert_lines, fuzz_ident (all of them when none is named); -j runs up to N targets at
+# Targets: fuzz_convert, fuzz_convert_lines, fuzz_ident, fuzz_clean (all of them when none is named); -j runs up to N targets at
 # once, one core each. Each target keeps its growing corpus in build/fuzz/corpus/<target> and starts from the seeds
 # copied at build time (and, for the converter, the real documents in ../shared/corpus/rtf when they are there).
 # Crashing, hanging (over 1 s for one input) or leaking inputs go to build/fuzz/findings/, logs to build/fuzz/logs/.
@@ -19,7 +19,7 @@ fi
 seconds="${1:?usage: scripts/fuzz.sh [-j N] SECONDS [target...]}"
 shift
 targets=("$@")
-[[ ${#targets[@]} -gt 0 ]] || targets=(fuzz_convert fuzz_convert_lines fuzz_ident)
+[[ ${#targets[@]} -gt 0 ]] || targets=(fuzz_convert fuzz_convert_lines fuzz_ident fuzz_clean)
 
 build=build/fuzz
 cmake --preset fuzz >/dev/null
