@@ -31,7 +31,8 @@ run_target() {
   [[ -x "$bin" ]] || { echo "$target: no such fuzz target" >&2; return 2; }
   local corpus="$build/corpus/$target"
   mkdir -p "$corpus"
-  local dirs=("$corpus" "$build/fuzz/seeds/$target") args=()
+  local dirs=("$corpus") args=()
+  [[ -d "$build/fuzz/seeds/$target" ]] && dirs+=("$build/fuzz/seeds/$target")
   if [[ "$target" == fuzz_convert* ]]; then
     args+=(-dict=fuzz/rtf.dict)
     [[ -d ../shared/corpus/rtf ]] && dirs+=(../shared/corpus/rtf)
