@@ -8,6 +8,10 @@
 #include <cstring>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace pmrconv::detail {
 
 // Position of the first byte of Text at or after From that is A, B or C; npos when there is none.
@@ -15,6 +19,20 @@ inline size_t FindAnyOf3(std::string_view Text, size_t From, char A, char B, cha
   const char* const data = Text.data();
   const size_t size = Text.size();
   size_t i = From;
+#if defined(__SSE2__)
+  {
+    const __m128i a = _mm_set1_epi8(A);
+    const __m128i b = _mm_set1_epi8(B);
+    const __m128i c = _mm_set1_epi8(C);
+    for (; i + 16 <= size; i += 16) {
+      const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+      const __m128i hits =
+          _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, a), _mm_cmpeq_epi8(block, b)), _mm_cmpeq_epi8(block, c));
+      const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
+      if (mask != 0) return i + static_cast<size_t>(std::countr_zero(mask));
+    }
+  }
+#endif
   if constexpr (std::endian::native == std::endian::little) {
     constexpr uint64_t kOnes = 0x0101010101010101u;
     constexpr uint64_t kHighs = 0x8080808080808080u;

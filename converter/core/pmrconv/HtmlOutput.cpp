@@ -173,7 +173,8 @@ bool CleanPassChangesNothing(std::string_view S) {
       const std::string_view before = S.substr(0, junction + 1);
       const std::string_view after = S.substr(junction + 1);
       for (const TEmptyPair& pair : kEmptyPairs) {
-        if (after.starts_with(pair.Close) && before.ends_with(pair.Open)) return false;
+        // The letter after "</" rules out most pairs before any text is compared.
+        if (pair.Close[2] == after[2] && after.starts_with(pair.Close) && before.ends_with(pair.Open)) return false;
       }
       if (!fontNear && S.substr(junction).starts_with(kFontClose)) {
         for (const TFontPattern& pattern : kFontPatterns) fontNear = fontNear || FontPrefixNear(S, junction, pattern);

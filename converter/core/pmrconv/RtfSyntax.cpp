@@ -47,14 +47,6 @@ constexpr TWordShapes MakeDestinationShapes() {
 
 constexpr TWordShapes kDestinationShapes = MakeDestinationShapes();
 
-constexpr std::array<bool, 256> MakeWordChars() {
-  std::array<bool, 256> t{};
-  for (size_t c = 0; c < 256; ++c) t[c] = IsWordChar(static_cast<char>(c));
-  return t;
-}
-
-constexpr std::array<bool, 256> kWordChar = MakeWordChars();
-
 struct TNamedCode {
   std::string_view Code;
   std::string_view Html;
@@ -70,13 +62,6 @@ constexpr std::array<TNamedCode, 8> kNamedCodes = {{{"c4", "&Auml;"},
                                                     {"b7", "&middot;"}}};
 
 }  // namespace
-
-size_t WordEnd(const TWorkingLine& Line, size_t From) {
-  const std::string_view v = Line.View();
-  size_t i = From;
-  while (i < v.size() && kWordChar[static_cast<unsigned char>(v[i])]) ++i;
-  return i;
-}
 
 int HexToByte(std::string_view X) {
   int result = 0;

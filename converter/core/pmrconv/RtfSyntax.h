@@ -1,6 +1,7 @@
 #pragma once
 // Small pieces of RTF lexis shared by the group reader and the table reader.
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -13,8 +14,22 @@ namespace pmrconv {
 // "a" to "z", "0" to "9" and "-": the characters of a control word with its parameter.
 constexpr bool IsWordChar(char C) { return (C >= 'a' && C <= 'z') || (C >= '0' && C <= '9') || C == '-'; }
 
+namespace detail {
+constexpr std::array<bool, 256> MakeWordChars() {
+  std::array<bool, 256> t{};
+  for (size_t c = 0; c < 256; ++c) t[c] = IsWordChar(static_cast<char>(c));
+  return t;
+}
+inline constexpr std::array<bool, 256> kWordChar = MakeWordChars();
+}  // namespace detail
+
 // End of the control word that begins at From: the first position that is not a word character.
-size_t WordEnd(const TWorkingLine& Line, size_t From);
+inline size_t WordEnd(const TWorkingLine& Line, size_t From) {
+  const std::string_view v = Line.View();
+  size_t i = From;
+  while (i < v.size() && detail::kWordChar[static_cast<unsigned char>(v[i])]) ++i;
+  return i;
+}
 
 // Position of the first backslash or brace of Text at or after From, or npos.
 inline size_t FindBackslashOrBrace(std::string_view Text, size_t From) {
