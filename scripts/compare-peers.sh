@@ -46,6 +46,9 @@ while [ $# -gt 0 ]; do
   esac
 done
 [ -n "$work" ] || work="$build/work"
+build=$(realpath -m "$build")
+work=$(realpath -m "$work")
+out=$(realpath -m "$out")
 
 log() { echo "compare-peers: $*" >&2; }
 
@@ -98,7 +101,9 @@ one_run() {
   rm -f "$memfile"
   start=$EPOCHREALTIME
   set +e
-  /usr/bin/time -v -o "$memfile" timeout --kill-after=10 "$limit" "$@" </dev/null >"$work/stdout" 2>"$work/stderr"
+  # In the output folder: unrtf writes the pictures it finds into the current folder.
+  (cd "$outs" && exec /usr/bin/time -v -o "$memfile" timeout --kill-after=10 "$limit" "$@" </dev/null \
+    >"$work/stdout" 2>"$work/stderr")
   status=$?
   set -e
   end=$EPOCHREALTIME
@@ -173,7 +178,7 @@ for mb in $sizes; do
     log "$name: soffice --headless --convert-to html"
     record "$name" "soffice --headless --convert-to html" \
       "$(measure "$peer_runs" "$cap" "$outs/$name.html" "${soffice_cmd[@]}" "$f")"
-    rm -f "$outs"/*.htm* "$outs/copy.rtf"
+    rm -f "$outs"/*.htm* "$outs/copy.rtf" "$outs"/pict*
   done
 done
 
