@@ -153,6 +153,7 @@ fi
 # What the timing wrapper (time, timeout, the shell's clock) costs by itself, for reading the floors.
 wrapper=$(measure "$runs" 60 - true | awk '{ printf "%.1f", 1000 * $1 }')
 
+load_start=$(cut -d' ' -f1-3 /proc/loadavg)
 results="$work/results.tsv"
 : >"$results"
 record() { printf '%s\t%s\t%s\n' "$1" "$2" "$3" >>"$results"; }
@@ -206,7 +207,8 @@ report="$work/report.md"
   echo "<!-- compare-peers: begin (written by scripts/compare-peers.sh; do not edit by hand) -->"
   echo "### Side by side: $(date -u '+%Y-%m-%d %H:%M UTC')"
   echo
-  echo "Machine: $(nproc) CPUs ($cpu), $mem memory, Linux $(uname -r), work files on $fs (in the page cache)."
+  echo "Machine: $(nproc) CPUs ($cpu), $mem memory, Linux $(uname -r), work files on $fs (in the page cache);"
+  echo "load average (1, 5, 15 minutes) $load_start when the timing began, $(cut -d' ' -f1-3 /proc/loadavg) at its end."
   echo "Peers: $versions."
   echo "Documents: \`pelmora-gen-rtf $kind N crlf|lf\`; 1 MB = 1 MiB. Wall time per run includes the start of the"
   echo "program; median of up to $runs runs ($peer_runs for the peers, one run when it took over a minute); a run"
