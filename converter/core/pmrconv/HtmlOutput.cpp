@@ -6,6 +6,7 @@
 
 #include "Zufuncs.h"
 #include "pmrconv/ByteScan.h"
+#include "pmrconv/CleanByTokens.h"
 #include "pmrconv/Context.h"
 
 namespace pmrconv {
@@ -13,6 +14,8 @@ namespace pmrconv {
 namespace {
 
 constexpr size_t kChunkLength = 200;
+// Shorter lines hold too few tags for deep nests: the plain passes clean them faster.
+constexpr size_t kReplayFrom = 1024;
 
 using TEntityTable = std::array<std::string_view, 256>;
 
@@ -200,6 +203,8 @@ std::string CleanEmptyTags(std::string_view Text) {
 
   // A pass that would change nothing ends the repetition; it is recognised without running it.
   std::string s(Text);
+  // A long line may hold nests of empty pairs many layers deep, one layer a pass: it is cleaned on its tags.
+  if (s.size() > kReplayFrom && !detail::CleanPassChangesNothing(s) && detail::CleanEmptyTagsByTokens(s)) return s;
   while (!detail::CleanPassChangesNothing(s)) {
     std::string next = Zufuncs::ReplaceList(kCharacterPairs, kCharacterEmpty, s);
     next = Zufuncs::ReplaceList(kBlockPairs, kBlockEmpty, next);
