@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
@@ -83,6 +84,36 @@ TEST(LineSource, ReadingPastTheEndYieldsEmptyLinesAndLongLinesStayWhole) {
   EXPECT_EQ(line, "");
   source.AppendLine(line);
   EXPECT_EQ(line, "");
+}
+
+// What the reader says is left only decides how much room a long line gets at once; a hint that is exact, far too
+// large (even beyond what could be allocated) or too small must give the same lines.
+TEST(LineSource, LongLinesAreTheSameWhateverTheReaderSaysIsLeft) {
+  class THinting final : public TBlockReader {
+  public:
+    THinting(std::string_view Text, uint64_t Extra, bool Exact) : FBlocks(Text, 1000), FLeft(Text.size()),
+                                                                   FExtra(Extra), FExact(Exact) {}
+    size_t ReadBlock(char* Buffer, size_t Size) override {
+      const size_t n = FBlocks.ReadBlock(Buffer, Size);
+      FLeft -= n;
+      return n;
+    }
+    uint64_t RemainingHint() override { return FExact ? FLeft : FExtra; }
+
+  private:
+    TSmallBlocks FBlocks;
+    uint64_t FLeft;
+    uint64_t FExtra;
+    bool FExact;
+  };
+  const std::string text = std::string(50000, 'a') + "\r\n" + std::string(30000, 'b') + "\rc";
+  const Lines expected = {std::string(50000, 'a'), std::string(30000, 'b'), "c"};
+  for (const auto& [extra, exact] : {std::pair<uint64_t, bool>{0, true}, {UINT64_MAX, false},
+                                     {uint64_t{1} << 26, false}, {1500, false}}) {
+    THinting reader(text, extra, exact);
+    TLineSource source(reader, 1000);
+    EXPECT_EQ(LinesOf(source), expected) << "hint " << (exact ? "exact" : std::to_string(extra));
+  }
 }
 
 TEST(WorkingLine, RestOfLineJoinsLinesUntilLongEnough) {
