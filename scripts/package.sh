@@ -27,19 +27,25 @@ for f in usr/bin/pelmora usr/share/applications/pelmora.desktop usr/share/man/ma
 done
 echo "package: the converter package converts from its unpacked root"
 
+# Listings are kept in variables before grep -q reads them: grep leaving at its first match
+# would give a still-writing lister a SIGPIPE, which pipefail reports as a failure.
+
 # The plain install under a prefix: headers usable as installed, the package beside its host library.
 prefix="$root/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 printf '#include "KorvexOTA50.h"\n#include "KorvexOTAUtils.h"\nint main() {}\n' > "$root/headers.cpp"
 g++ -std=c++20 -fsyntax-only -I"$prefix/include/korvex50" "$root/headers.cpp"
-ldd "$prefix/lib/korvex50/Korvex50.so" | grep -q "$prefix/lib/korvex50/libvcl50.so" \
+deps=$(ldd "$prefix/lib/korvex50/Korvex50.so")
+grep -q "$prefix/lib/korvex50/libvcl50.so" <<<"$deps" \
   || { echo "package: the installed Korvex50.so does not find its host library beside it" >&2; exit 1; }
 echo "package: cmake --install gives usable headers and a package that finds its host library"
 
 if [ "${1:-}" = "--windows" ]; then
   (cd build/windows && cpack -G ZIP >/dev/null)
   zip=$(ls build/windows/packages/*.zip)
-  unzip -l "$zip" | grep -q 'vouninst.exe' && unzip -l "$zip" | grep -q 'pelmora-convert.exe' \
-    || { echo "package: $zip lacks a program" >&2; exit 1; }
+  listing=$(unzip -l "$zip")
+  for exe in vouninst.exe pelmora-convert.exe; do
+    grep -q "$exe" <<<"$listing" || { echo "package: $zip lacks $exe" >&2; exit 1; }
+  done
   echo "package: built $zip"
 fi
