@@ -5,6 +5,7 @@
 #
 # Usage: scripts/compare-peers.sh [--runs N] [--peer-runs N] [--cap SECONDS] [--sizes "10 50"] [--kind KIND]
 #                                 [--scaling "1 10 100"] [--build DIR] [--work DIR] [--out FILE] [--no-install]
+#                                 [--report-only]
 #
 #   --runs N        runs of pelmora-convert and the floors per document (default 7; the median is reported)
 #   --peer-runs N   at most this many runs of each peer (default 3; after a run over 60 s only that one)
@@ -13,6 +14,7 @@
 #   --sizes         MiB sizes of the side-by-side documents (default "10 50")
 #   --kind          document kind of pelmora-gen-rtf (default mixed: a letter with all constructs)
 #   --scaling       MiB sizes for pelmora-convert's own time per MiB and peak memory (default "1 10 100")
+#   --report-only   times nothing: writes the report again from the raw data the last run kept in the work folder
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -27,6 +29,7 @@ build="$root/build/compare"
 work=""
 out="$root/docs/performance.md"
 install=1
+report_only=0
 
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -41,7 +44,8 @@ while [ $# -gt 0 ]; do
     --work) work="$2"; shift 2 ;;
     --out) out="$2"; shift 2 ;;
     --no-install) install=0; shift ;;
-    -h|--help) sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --report-only) report_only=1; shift ;;
+    -h|--help) sed -n '2,20p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) echo "compare-peers: unknown option $1" >&2; exit 2 ;;
   esac
 done
@@ -68,6 +72,15 @@ install_missing() {
   $sudo apt-get update -q
   $sudo apt-get install -y -q --no-install-recommends -o DPkg::Lock::Timeout=600 "${missing[@]}"
 }
+docs="$work/docs"
+outs="$work/out"
+results="$work/results.tsv"
+scaling_results="$work/scaling.tsv"
+meta="$work/meta.sh"
+doc_path() { echo "$docs/$kind-$1MB-$2.rtf"; }
+
+# Everything up to the report is skipped with --report-only.
+if [ "$report_only" = 0 ]; then
 install_missing
 
 # --- pelmora-convert and the document generator, release build ---------------------------------------------------
@@ -78,12 +91,8 @@ cmake --build "$build" -j2 --target pelmora-convert pelmora-gen-rtf >/dev/null
 convert="$build/converter/app/pelmora-convert"
 generate="$build/bench/pelmora-gen-rtf"
 
-mkdir -p "$work"
-docs="$work/docs"
-outs="$work/out"
 mkdir -p "$docs" "$outs"
 
-doc_path() { echo "$docs/$kind-$1MB-$2.rtf"; }
 all_sizes=$(printf '%s\n' $sizes $scaling | sort -nu)
 for mb in $all_sizes; do
   for ends in crlf lf; do
@@ -124,6 +133,10 @@ measure() {
     [ "$output" = - ] || rm -f "$output"
     sync
     line=$(one_run "$limit" "$@")
+    # A stopped LibreOffice may leave its worker behind; it must not run on beside the rows that follow.
+    if pkill -KILL -f -- "UserInstallation=file://$lo_profile" 2>/dev/null; then
+      while pgrep -f -- "UserInstallation=file://$lo_profile" >/dev/null; do sleep 0.2; done
+    fi
     read -r secs mem status <<<"$line"
     n=$((n + 1))
     [ "$mem" -gt "$kb" ] && kb=$mem
@@ -154,7 +167,6 @@ fi
 wrapper=$(measure "$runs" 60 - true | awk '{ printf "%.1f", 1000 * $1 }')
 
 load_start=$(cut -d' ' -f1-3 /proc/loadavg)
-results="$work/results.tsv"
 : >"$results"
 record() { printf '%s\t%s\t%s\n' "$1" "$2" "$3" >>"$results"; }
 
@@ -183,7 +195,6 @@ for mb in $sizes; do
   done
 done
 
-scaling_results="$work/scaling.tsv"
 : >"$scaling_results"
 for ends in crlf lf; do
   for mb in $scaling; do
@@ -196,6 +207,20 @@ for ends in crlf lf; do
 done
 rm -f "$outs/page.htm"
 
+# What the report needs besides the raw rows, so that --report-only can write it again.
+{
+  printf 'stamp=%q\nload_start=%q\nload_end=%q\nwrapper=%q\n' "$(date -u '+%Y-%m-%d %H:%M UTC')" "$load_start" \
+    "$(cut -d' ' -f1-3 /proc/loadavg)" "$wrapper"
+  printf 'runs=%q\npeer_runs=%q\ncap=%q\npeer_memory=%q\nkind=%q\nsizes=%q\n' "$runs" "$peer_runs" "$cap" \
+    "$peer_memory" "$kind" "$sizes"
+} >"$meta"
+fi
+
+[ -s "$meta" ] && [ -s "$results" ] && [ -s "$scaling_results" ] \
+  || { log "no raw data in $work: run without --report-only first"; exit 1; }
+# shellcheck source=/dev/null
+. "$meta"
+
 # --- The report ----------------------------------------------------------------------------------------------------
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)
 mem=$(awk '/^MemTotal/ { printf "%.1f GiB", $2 / 1048576 }' /proc/meminfo)
@@ -205,15 +230,17 @@ versions="unrtf $(unrtf --version 2>&1 | head -1), $(pandoc --version | head -1)
 report="$work/report.md"
 {
   echo "<!-- compare-peers: begin (written by scripts/compare-peers.sh; do not edit by hand) -->"
-  echo "### Side by side: $(date -u '+%Y-%m-%d %H:%M UTC')"
+  echo "### Side by side: $stamp"
   echo
   echo "Machine: $(nproc) CPUs ($cpu), $mem memory, Linux $(uname -r), work files on $fs (in the page cache);"
-  echo "load average (1, 5, 15 minutes) $load_start when the timing began, $(cut -d' ' -f1-3 /proc/loadavg) at its end."
+  echo "load average (1, 5, 15 minutes) $load_start when the timing began, $load_end at its end."
   echo "Peers: $versions."
   echo "Documents: \`pelmora-gen-rtf $kind N crlf|lf\`; 1 MB = 1 MiB. Wall time per run includes the start of the"
   echo "program; median of up to $runs runs ($peer_runs for the peers, one run when it took over a minute); a run"
   echo "that had not ended after $cap s was stopped (\"> $cap s\"). Peak memory: the largest maximum resident set"
-  echo "size of the runs (/usr/bin/time -v). pandoc ran with its heap limited to $peer_memory (+RTS -M$peer_memory)."
+  echo "size of the runs (/usr/bin/time -v); none for a stopped run (\"–\"), as a program stopped mid-way may leave"
+  echo "its worker processes to be reaped by another, and their memory never reaches time's count."
+  echo "pandoc ran with its heap limited to $peer_memory (+RTS -M$peer_memory)."
   echo "The timing wrapper alone (\`true\` in its place) takes $wrapper ms; it is part of every row."
   echo
   echo "| Document | Program | Runs | Median wall time | MB/s | × cp | Peak memory |"
@@ -228,7 +255,8 @@ report="$work/report.md"
         if (res[i] == "timeout") { t = "> " secs[i] " s"; rate = "< " sprintf("%.3f", size / secs[i]); ratio = "> " sprintf("%.0f", secs[i] / cp[doc[i]]) }
         else if (res[i] != "ok") { t = "failed: " res[i]; rate = "–"; ratio = "–" }
         else { t = sprintf("%.3f s", secs[i]); rate = sprintf(size / secs[i] >= 10 ? "%.0f" : "%.2f", size / secs[i]); ratio = sprintf("%.1f", secs[i] / cp[doc[i]]) }
-        printf "| %s (%.1f MB) | `%s` | %d | %s | %s | %s | %.1f MB |\n", doc[i], size, prog[i], n[i], t, rate, ratio, kb[i] / 1024
+        peak = (res[i] == "timeout") ? "–" : sprintf("%.1f MB", kb[i] / 1024)
+        printf "| %s (%.1f MB) | `%s` | %d | %s | %s | %s | %s |\n", doc[i], size, prog[i], n[i], t, rate, ratio, peak
       }
     }' "$results"
   echo
