@@ -20,6 +20,14 @@ inline std::string Head(std::string_view Title) {
          "\r\n";
 }
 
+// Piece written Times times over, for documents and lines of pathological size.
+inline std::string Repeat(std::string_view Piece, size_t Times) {
+  std::string s;
+  s.reserve(Piece.size() * Times);
+  for (size_t i = 0; i < Times; ++i) s += Piece;
+  return s;
+}
+
 // The page lines between the head and the tail, each with its CR LF.
 inline std::string BodyOf(const std::string& Page, std::string_view Title = "t.rtf") {
   const std::string head = Head(Title);

@@ -15,13 +15,6 @@ using namespace pmrconv::test;
 
 namespace {
 
-std::string Repeat(std::string_view Piece, size_t Times) {
-  std::string s;
-  s.reserve(Piece.size() * Times);
-  for (size_t i = 0; i < Times; ++i) s += Piece;
-  return s;
-}
-
 template <typename TStep>
 double SecondsFor(TStep&& Step) {
   const auto start = std::chrono::steady_clock::now();

@@ -13,13 +13,6 @@ using namespace pmrconv::test;
 
 namespace {
 
-std::string Repeat(std::string_view Piece, size_t Times) {
-  std::string s;
-  s.reserve(Piece.size() * Times);
-  for (size_t i = 0; i < Times; ++i) s += Piece;
-  return s;
-}
-
 // Converts Rtf, expecting the tail at the end of the page whether or not an error ends the reading, within Seconds.
 std::string ConvertWithin(std::string_view Rtf, double Seconds) {
   const auto start = std::chrono::steady_clock::now();

@@ -201,10 +201,10 @@ std::string CleanEmptyTags(std::string_view Text) {
   static const std::vector<std::string> kBlockPairs = {"<CENTER></CENTER>", "<DIV ALIGN=right></DIV>"};
   static const std::vector<std::string> kBlockEmpty(kBlockPairs.size());
 
-  // A pass that would change nothing ends the repetition; it is recognised without running it.
   std::string s(Text);
   // A long line may hold nests of empty pairs many layers deep, one layer a pass: it is cleaned on its tags.
   if (s.size() > kReplayFrom && !detail::CleanPassChangesNothing(s) && detail::CleanEmptyTagsByTokens(s)) return s;
+  // A pass that would change nothing ends the repetition; it is recognised without running it.
   while (!detail::CleanPassChangesNothing(s)) {
     std::string next = Zufuncs::ReplaceList(kCharacterPairs, kCharacterEmpty, s);
     next = Zufuncs::ReplaceList(kBlockPairs, kBlockEmpty, next);
