@@ -4,8 +4,9 @@
 #   scripts/fuzz.sh [-j N] SECONDS [target...]
 #
 # Targets: fuzz_convert, fuzz_convert_lines, fuzz_ident, fuzz_clean (all of them when none is named); -j runs up to
-# N targets at once, one core each. Each target keeps its growing corpus in build/fuzz/corpus/<target> and starts from the seeds
-# copied at build time (and, for the converter, the real documents in ../shared/corpus/rtf when they are there).
+# N targets at once, one core each. Each target keeps its growing corpus in build/fuzz/corpus/<target> and starts
+# from the seeds copied at build time (and, for the converter, the real documents in ../shared/corpus/rtf when they
+# are there).
 # Crashing, hanging (over 1 s for one input) or leaking inputs go to build/fuzz/findings/, logs to build/fuzz/logs/.
 # FUZZ_MAX_LEN (default 16384) caps the input size; FUZZ_RSS_MB (default 2048) the memory. Exits 1 on any finding.
 set -euo pipefail
