@@ -43,7 +43,7 @@ if(TARGET pelmora)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT converter)
 endif()
 
-if(TARGET Korvex50 AND TARGET vcl50)
+if(TARGET Korvex50 AND TARGET vcl50 AND NOT WIN32)
   # The package finds the host interface beside itself, wherever the prefix is.
   set_target_properties(Korvex50 PROPERTIES INSTALL_RPATH "$ORIGIN")
   install(TARGETS Korvex50 LIBRARY DESTINATION ${PELMORA_KORVEX_LIBDIR} COMPONENT korvex)
