@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "PageRules.h"
 #include "pmrconv.h"
 
 namespace {
@@ -34,17 +35,6 @@ int UsageError(std::FILE* Err, const std::string& Problem) {
 }
 
 }  // namespace
-
-std::string DisplayedMessage(const std::string& Message) {
-  if (!Message.empty() && static_cast<unsigned char>(Message.back()) > static_cast<unsigned char>('.')) {
-    return Message + ".";
-  }
-  return Message;
-}
-
-std::string DefaultDestination(const std::string& Source) {
-  return Source.substr(0, Source.size() > 3 ? Source.size() - 3 : 0) + "htm";
-}
 
 int RunConvertCommand(int ArgCount, const char* const* Args, std::FILE* Out, std::FILE* Err) {
   std::vector<std::string> sources;
@@ -85,9 +75,9 @@ int RunConvertCommand(int ArgCount, const char* const* Args, std::FILE* Out, std
   int status = 0;
   for (const std::string& source : sources) {
     try {
-      pmrconv::ConvertFile(source, haveDest ? dest : DefaultDestination(source));
+      pmrconv::ConvertFile(source, haveDest ? dest : PageRules::PageNameFor(source));
     } catch (const std::exception& error) {
-      Print(Err, source + ": " + DisplayedMessage(error.what()) + "\n");
+      Print(Err, source + ": " + PageRules::MessageWithPeriod(error.what()) + "\n");
       status = 1;
     }
   }

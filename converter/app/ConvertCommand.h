@@ -8,8 +8,3 @@
 // converted, 1 when any failed (one line on Err each), 2 on a usage error (a one-line hint on Err).
 int RunConvertCommand(int ArgCount, const char* const* Args, std::FILE* Out, std::FILE* Err);
 
-// The window's rule for showing an error: the message, and "." after it when its last byte sorts after ".".
-std::string DisplayedMessage(const std::string& Message);
-
-// The window's rule for the destination: Source without its last three characters, followed by "htm".
-std::string DefaultDestination(const std::string& Source);

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "Exception.h"
+#include "PageRules.h"
 
 namespace Forms {
 
@@ -43,12 +44,6 @@ std::string ApplicationTitle() {
   return TitleFromFileName(QCoreApplication::applicationFilePath().toStdString());
 }
 
-std::string MessageWithPeriod(std::string_view message) {
-  std::string text(message);
-  if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) text += '.';
-  return text;
-}
-
 TExceptionReporter SetExceptionReporter(TExceptionReporter reporter) {
   return std::exchange(Reporter(), std::move(reporter));
 }
@@ -56,7 +51,7 @@ TExceptionReporter SetExceptionReporter(TExceptionReporter reporter) {
 void ShowException(const std::exception& error) noexcept {
   try {
     const auto* own = dynamic_cast<const rtl::Exception*>(&error);
-    const std::string text = MessageWithPeriod(own != nullptr ? std::string_view(own->Message()) : error.what());
+    const std::string text = PageRules::MessageWithPeriod(own != nullptr ? std::string_view(own->Message()) : error.what());
     const std::string caption = ApplicationTitle();
     if (Reporter())
       Reporter()(caption, text);

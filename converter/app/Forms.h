@@ -18,9 +18,6 @@ std::string TitleFromFileName(std::string_view path);
 // The title of the running program, taken from its file name.
 std::string ApplicationTitle();
 
-// The text of an error box: the message, and "." after it when its last byte sorts after ".".
-std::string MessageWithPeriod(std::string_view message);
-
 // Shows how an error is reported: caption and text as they reach the box.
 using TExceptionReporter = std::function<void(const std::string& caption, const std::string& text)>;
 

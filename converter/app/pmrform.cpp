@@ -4,9 +4,9 @@
 #include <QFont>
 #include <QKeyEvent>
 
-#include <algorithm>
 #include <memory>
 
+#include "PageRules.h"
 #include "pmrconv.h"
 
 namespace pmrform {
@@ -26,14 +26,6 @@ QFont WindowFont() {
 }
 
 }  // namespace
-
-std::string PageNameFor(const std::string& source) {
-  // The last three characters give way to "htm", whatever they are; but never more than the file's own name has,
-  // so that a short name cannot move the page out of its folder (or over a file in the folder above).
-  const std::size_t slash = source.rfind('/');
-  const std::size_t nameLength = slash == std::string::npos ? source.size() : source.size() - slash - 1;
-  return source.substr(0, source.size() - std::min<std::size_t>(nameLength, 3)) + "htm";
-}
 
 TForm1::TForm1() : QDialog(nullptr) {
   setObjectName(QStringLiteral("Form1"));
@@ -76,7 +68,7 @@ void TForm1::DriveComboBox1Change() {
 void TForm1::ConvBtnClick() {
   const std::string source = FileListBox1->FileName();
   if (source.empty()) return;
-  pmrconv::ConvertFile(source, PageNameFor(source));
+  pmrconv::ConvertFile(source, PageRules::PageNameFor(source));
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event) {

@@ -32,10 +32,6 @@ protected:
   void keyPressEvent(QKeyEvent* event) override;
 };
 
-// Where the page of a source file goes: beside it, the last three characters of its name replaced by "htm"
-// (letter.rtf gives letter.htm, notes.html gives notes.hhtm, a name shorter than three characters gives htm).
-std::string PageNameFor(const std::string& source);
-
 // The window, created once by the program start; null before and after.
 extern TForm1* Form1;
 

@@ -12,7 +12,7 @@ add_library(pelmora_window STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/icons/pelmora.qrc)
 set_target_properties(pelmora_window PROPERTIES AUTORCC ON)
 target_include_directories(pelmora_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(pelmora_window PUBLIC pmrconv pelmora_common Qt6::Widgets)
+target_link_libraries(pelmora_window PUBLIC pmrconv pelmora_common pelmora_page_rules Qt6::Widgets)
 pelmora_warnings(pelmora_window)
 
 add_executable(pelmora ${CMAKE_CURRENT_SOURCE_DIR}/pelmora.cpp)

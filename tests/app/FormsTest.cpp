@@ -13,19 +13,6 @@ TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotWithTheRestInLowerCase) {
   EXPECT_EQ(Forms::TitleFromFileName("/tmp/.hidden"), "");
 }
 
-TEST(ErrorText, GetsAPeriodOnlyWhenTheLastByteSortsAfterIt) {
-  EXPECT_EQ(Forms::MessageWithPeriod("I/O-Fehler 32"), "I/O-Fehler 32.");
-  EXPECT_EQ(Forms::MessageWithPeriod("Ende."), "Ende.");
-  EXPECT_EQ(Forms::MessageWithPeriod("Achtung!"), "Achtung!");
-  EXPECT_EQ(Forms::MessageWithPeriod("Maximum (3)"), "Maximum (3)");
-  EXPECT_EQ(Forms::MessageWithPeriod("a-"), "a-");
-  EXPECT_EQ(Forms::MessageWithPeriod("a/"), "a/.");
-  EXPECT_EQ(Forms::MessageWithPeriod(""), "");
-  // Bytes above 127 sort after "." too: a signed comparison would leave these without one.
-  EXPECT_EQ(Forms::MessageWithPeriod("Menü"), "Menü.");
-  EXPECT_EQ(Forms::MessageWithPeriod("Fu\xDF"), "Fu\xDF.");
-}
-
 TEST(ErrorText, ShowsTheOwnMessageOfProjectErrorsAndWhatOfOthers) {
   TErrorCapture errors;
   Forms::Guarded([] { throw rtl::Exception("Datei nicht gefunden"); });

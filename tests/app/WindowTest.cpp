@@ -165,14 +165,6 @@ TEST_F(Window, TabOrderAndDefaultButtonFollowTheLayout) {
   EXPECT_TRUE(form->isVisible());
 }
 
-TEST(PageName, ReplacesTheLastThreeCharactersButStaysInTheFolder) {
-  EXPECT_EQ(pmrform::PageNameFor("/d/letter.rtf"), "/d/letter.htm");
-  EXPECT_EQ(pmrform::PageNameFor("/d/notes.html"), "/d/notes.hhtm");
-  EXPECT_EQ(pmrform::PageNameFor("/d/README"), "/d/REAhtm");
-  EXPECT_EQ(pmrform::PageNameFor("/d/page.htm"), "/d/page.htm");
-  EXPECT_EQ(pmrform::PageNameFor("/docs/ab"), "/docs/htm");  // not "/dochtm" beside the folder
-}
-
 TEST(ErrorBox, IsAnApplicationModalStopBoxWithOneOkButton) {
   TTestFolder folder;
   folder.Write("page.htm", "x");
