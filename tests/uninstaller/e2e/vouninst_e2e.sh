@@ -107,6 +107,15 @@ fi
 
 expect no-argument 0 && pass no-argument
 
+# The relay trace below is read in the format and at the image base of a 32-bit program; the 64-bit
+# build that stands in for it where 32-bit code cannot run is checked by exit codes and markers alone.
+if [ "$WINEARCH" = win64 ]; then
+  echo "skipped: the Win32 calls' arguments (32-bit relay trace)"
+  echo "$passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+  exit
+fi
+
 # The Win32 calls themselves, as Wine's relay trace shows those made from vouninst's own code
 # (its image starts at 0x400000, so their return addresses begin with 004).
 # own_calls CASE ARGUMENTS...: runs vouninst.exe traced and prints its own calls, in order.
