@@ -12,7 +12,7 @@ namespace {
 
 bool HasRtfExtension(std::string_view Name) {
   constexpr std::string_view kExtension = ".rtf";
-  if (Name.size() <= kExtension.size()) return false;
+  if (Name.size() < kExtension.size()) return false;
   const std::string_view tail = Name.substr(Name.size() - kExtension.size());
   return std::equal(tail.begin(), tail.end(), kExtension.begin(), [](char a, char b) {
     return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
