@@ -4,20 +4,19 @@
 # /?, the standard streams, a folder tree, and a German message read back from a redirected stream (ANSI code page)
 # and from a console (UTF-16).
 # Usage: pelmora_convert_e2e.sh PELMORA_CONVERT_EXE SAMPLE_RTF
-# PELMORA_WINE names the loader (default wine) and WINEARCH the prefix's kind (default win32).
 set -uo pipefail
 convert=$(realpath "$1")
 sample=$2
-wine=${PELMORA_WINE:-wine}
 
-export WINEDEBUG=-all WINEARCH=${WINEARCH:-win32} WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/wine-env.sh"
+pelmora_wine_for "$convert"
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/pelmora-convert-e2e.XXXXXX")
 export WINEPREFIX
 cleanup() { wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"; }
 trap cleanup EXIT
 trap 'exit 143' TERM
 trap 'exit 130' INT
-"$wine" wineboot -i >/dev/null 2>&1 || { echo "wineboot failed"; exit 1; }
+wineboot -i >/dev/null 2>&1 || { echo "wineboot failed"; exit 1; }
 
 docs="$WINEPREFIX/drive_c/docs"
 mkdir -p "$docs/wild" "$docs/tree/sub" "$docs/out"
@@ -34,7 +33,7 @@ check() {  # check CASE CONDITION...
 run() {
   local want=$1
   shift
-  (cd "$docs" && "$wine" "$convert" "$@" <"${input:-/dev/null}" >"$docs/.out" 2>"$docs/.err")
+  (cd "$docs" && wine "$convert" "$@" <"${input:-/dev/null}" >"$docs/.out" 2>"$docs/.err")
   local got=$?
   out=$(cat "$docs/.out")
   err=$(cat "$docs/.err")
@@ -66,11 +65,12 @@ check wildcard-named-in-error has 'C:\docs\wild\*.doc: ' "$err"
 
 # A German message with an umlaut: in the ANSI code page when redirected, in UTF-16 on a console.
 printf '{x\\'"'"'zz}' >"$docs/bad.rtf"
-acp=$("$wine" reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP 2>/dev/null | tr -d '\r' |
+acp=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP 2>/dev/null | tr -d '\r' |
   awk '$1 == "ACP" { print $3 }')
 check german-redirected run 1 bad.rtf
 check german-in-ansi-code-page has "bad.rtf: 'z' ist kein gültiger Integerwert." "$(iconv -f "CP${acp:-1252}" -t UTF-8 "$docs/.err")"
-console=$(cd "$docs" && script -qec "\"$wine\" \"$convert\" bad.rtf" /dev/null </dev/null 2>&1)
+# script(1) gives the program a terminal, which Wine turns into its console; the loader is named as a program there.
+console=$(cd "$docs" && script -qec "\"${WINELOADER:-wine}\" \"$convert\" bad.rtf" /dev/null </dev/null 2>&1)
 check german-on-console has "bad.rtf: 'z' ist kein gültiger Integerwert." "$console"
 
 printf '{piped}' >"$docs/in.rtf"

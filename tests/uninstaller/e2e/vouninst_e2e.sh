@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # vouninst.exe end to end under Wine: uninstall entries made with `wine reg add` in one throwaway
-# 32-bit prefix (each case uses entries of its own), checked by exit code and by the marker file
+# prefix (each case uses entries of its own), checked by exit code and by the marker file
 # that uninstall_probe.exe writes when it has run.
 # Usage: vouninst_e2e.sh VOUNINST_EXE UNINSTALL_PROBE_EXE
 set -uo pipefail
 vouninst=$1
 probe=$2
 
-export WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/wine-env.sh"
+pelmora_wine_for "$vouninst"
 # Without a display the final error report's message box returns at once instead of waiting.
 unset DISPLAY WAYLAND_DISPLAY
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/vouninst-e2e.XXXXXX")
