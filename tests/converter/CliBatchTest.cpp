@@ -44,8 +44,8 @@ protected:
   void SetUp() override {
     TCliTest::SetUp();
     for (const char* folder : {"tree/sub/deeper", "tree/dir.rtf", "tree/empty"}) fs::create_directories(FDir / folder);
-    for (const char* file : {"tree/b.rtf", "tree/X.RTF", "tree/sub/c.Rtf", "tree/sub/deeper/d.rtf", "tree/dir.rtf/e.rtf",
-                             "tree/.rtf"}) {
+    for (const char* file :
+         {"tree/b.rtf", "tree/X.RTF", "tree/sub/c.Rtf", "tree/sub/deeper/d.rtf", "tree/dir.rtf/e.rtf", "tree/.rtf"}) {
       WriteAll(FDir / file, "{" + fs::path(file).stem().string() + "}");
     }
     WriteAll(FDir / "tree/notes.txt", "{n}");
@@ -100,4 +100,17 @@ TEST_F(CliTreeTest, UnreadableFolderFailsAndTheRestConverts) {
   EXPECT_EQ(mixed.Status, 1);
   EXPECT_EQ(mixed.Err, "missing: Ungültiger Dateiname.\n1 of 2 documents converted, 1 failed\n");
   EXPECT_EQ(ReadAll(FDir / "tree/b.htm"), Page("tree/b.rtf", "b"));
+}
+
+TEST_F(CliTreeTest, FileInTheWayOfAPageFolderFailsOnlyItsDocuments) {
+  fs::create_directories(FDir / "out");
+  WriteAll(FDir / "out/sub", "not a folder");
+  const TRun run = Run({"-r", "tree", "-d", "out"});
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_EQ(run.Err,
+            "tree/sub/c.Rtf: Ungültiger Dateiname.\n"
+            "tree/sub/deeper/d.rtf: Ungültiger Dateiname.\n"
+            "4 of 6 documents converted, 2 failed\n");
+  EXPECT_EQ(ReadAll(FDir / "out/sub"), "not a folder");
+  EXPECT_EQ(ReadAll(FDir / "out/b.htm"), Page("tree/b.rtf", "b"));
 }

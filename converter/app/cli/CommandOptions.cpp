@@ -54,7 +54,8 @@ constexpr std::array<TOptionRow, 7> kOptions = {{
 }};
 
 const TOptionRow* FindLetter(char Letter) {
-  const auto row = std::find_if(kOptions.begin(), kOptions.end(), [&](const TOptionRow& r) { return r.Letter == Letter; });
+  const auto row =
+      std::find_if(kOptions.begin(), kOptions.end(), [&](const TOptionRow& r) { return r.Letter == Letter; });
   return row == kOptions.end() ? nullptr : &*row;
 }
 

@@ -37,7 +37,7 @@ void Walk(const std::string& Root, const std::string& Relative, std::vector<TFou
   try {
     entries = ListFolder(Join(Root, Relative));
   } catch (const std::exception& error) {
-    Found.push_back({Relative, PageRules::MessageWithPeriod(error.what())});
+    Found.push_back({Relative, error.what()});
     return;
   }
   for (const TFolderEntry& entry : entries) {

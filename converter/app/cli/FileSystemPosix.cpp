@@ -56,7 +56,10 @@ bool IsFolder(const std::string& Path) {
 }
 
 void MakeFolder(const std::string& Path) {
-  if (::mkdir(Path.c_str(), 0777) != 0 && !(errno == EEXIST && IsFolder(Path))) Raise(errno == EEXIST ? ENOTDIR : errno);
+  if (::mkdir(Path.c_str(), 0777) == 0) return;
+  const int error = errno;
+  if (error != EEXIST) Raise(error);
+  if (!IsFolder(Path)) Raise(ENOTDIR);  // a file of that name is in the way
 }
 
 std::vector<std::string> ExpandSourceArgument(const std::string& Argument) { return {Argument}; }
