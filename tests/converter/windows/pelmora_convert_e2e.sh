@@ -28,12 +28,12 @@ check() {  # check CASE CONDITION...
   shift
   if "$@"; then passed=$((passed + 1)); echo "ok: $name"; else failed=$((failed + 1)); echo "FAIL: $name"; fi
 }
-# run EXPECTED_EXIT ARGUMENTS...: runs the program in $docs, keeps its standard output in $out and standard error
-# in $err (both raw bytes in files too: $docs/.out, $docs/.err). Standard input comes from $input when set.
+# run EXPECTED_EXIT ARGUMENTS...: runs the program in $docs (or $where), keeps its standard output in $out and
+# standard error in $err (both raw bytes in files too: $docs/.out, $docs/.err). Standard input comes from $input when set.
 run() {
   local want=$1
   shift
-  (cd "$docs" && wine "$convert" "$@" <"${input:-/dev/null}" >"$docs/.out" 2>"$docs/.err")
+  (cd "${where:-$docs}" && wine "$convert" "$@" <"${input:-/dev/null}" >"$docs/.out" 2>"$docs/.err")
   local got=$?
   out=$(cat "$docs/.out")
   err=$(cat "$docs/.err")
@@ -60,6 +60,8 @@ printf '{c}' >"$docs/wild/c.txt"
 check wildcards-in-folder run 0 -v 'wild\*.rtf'
 check wildcards-sorted has $'wild\\a.rtf -> wild\\a.htm\r\nwild\\B.RTF -> wild\\B.htm' "$(cat "$docs/.out")"
 check wildcards-only-matches test ! -e "$docs/wild/c.htm"
+where="$docs/wild" check wildcards-here run 0 -v '*.rtf'
+check wildcards-here-sorted has $'a.rtf -> a.htm\r\nB.RTF -> B.htm' "$(cat "$docs/.out")"
 check wildcard-matching-nothing run 1 'C:\docs\wild\*.doc'
 check wildcard-named-in-error has 'C:\docs\wild\*.doc: ' "$err"
 
@@ -72,6 +74,13 @@ check german-in-ansi-code-page has "bad.rtf: 'z' ist kein gültiger Integerwert.
 # script(1) gives the program a terminal, which Wine turns into its console; the loader is named as a program there.
 console=$(cd "$docs" && script -qec "\"${WINELOADER:-wine}\" \"$convert\" bad.rtf" /dev/null </dev/null 2>&1)
 check german-on-console has "bad.rtf: 'z' ist kein gültiger Integerwert." "$console"
+
+# A file name outside ASCII reaches the program in the ANSI code page, through a wildcard too, and its message
+# is written back in that code page.
+printf '{umlaut}' >"$docs/wild/grüße.rtf"
+check ansi-name run 0 -v 'wild\gr*e.rtf'
+check ansi-name-converted test -s "$docs/wild/grüße.htm"
+check ansi-name-in-message has 'wild\grüße.rtf -> wild\grüße.htm' "$(iconv -f "CP${acp:-1252}" -t UTF-8 "$docs/.out")"
 
 printf '{piped}' >"$docs/in.rtf"
 input="$docs/in.rtf"
