@@ -12,25 +12,30 @@ const std::string_view kHelpText =
     "\n"
     "  -o DEST    write the page of the one SOURCE to DEST (\"-\": standard output)\n"
     "  -d DIR     put every page into the existing folder DIR\n"
-    "  -r FOLDER  convert every file below FOLDER whose name ends in \".rtf\" (any case)\n"
+    "  -r FOLDER  convert every file below FOLDER ending in \".rtf\" (any case)\n"
     "  -v         print \"SOURCE -> DEST\" for each converted document\n"
     "  -q         show no progress line\n"
     "  -h, --help     show this help and exit\n"
     "  -V, --version  show the version and exit\n"
     "\n"
-    "Without -o, the page of SOURCE goes to SOURCE without its last three characters, followed by \"htm\"\n"
-    "(letter.rtf gives letter.htm); an existing file is replaced. With -d it goes into DIR under that\n"
-    "name, and the pages of -r keep their folders below DIR. SOURCE \"-\" reads standard input and,\n"
-    "without -o, writes the page to standard output. The page title is SOURCE as given.\n"
-    "All documents are converted in one run, in order; the fonts of a document's font table stay known\n"
-    "to the documents after it. A failing document is reported on standard error as \"SOURCE: message\"\n"
-    "and the next one is converted; a batch with failures ends with \"N of M documents converted, K failed\".\n"
-    "On a terminal, a batch shows its progress on standard error unless -q is given.\n"
+    "Without -o, the page of SOURCE goes to SOURCE without its last three\n"
+    "characters, followed by \"htm\" (letter.rtf gives letter.htm); an existing\n"
+    "file is replaced. With -d it goes into DIR under that name, and the pages of\n"
+    "-r keep their folders below DIR. SOURCE \"-\" reads standard input and,\n"
+    "without -o, writes the page to standard output. The page title is SOURCE as\n"
+    "given. All documents are converted in one run, in order; the fonts of a\n"
+    "document's font table stay known to the documents after it.\n"
+    "\n"
+    "A failing document is reported on standard error as \"SOURCE: message\" and\n"
+    "the next one is converted; a batch with failures ends with\n"
+    "\"N of M documents converted, K failed\". On a terminal, a batch shows its\n"
+    "progress on standard error unless -q is given.\n"
 #ifdef _WIN32
     "Wildcards in SOURCE (*.rtf, docs\\*.rtf) are expanded; /? shows this help.\n"
 #endif
     "\n"
-    "Exit status: 0 when every document was converted, 1 when any failed, 2 on a usage error.\n";
+    "Exit status: 0 when every document was converted, 1 when any failed,\n"
+    "2 on a usage error or a missing -d folder.\n";
 
 namespace {
 

@@ -29,7 +29,8 @@ check() {  # check CASE CONDITION...
   if "$@"; then passed=$((passed + 1)); echo "ok: $name"; else failed=$((failed + 1)); echo "FAIL: $name"; fi
 }
 # run EXPECTED_EXIT ARGUMENTS...: runs the program in $docs (or $where), keeps its standard output in $out and
-# standard error in $err (both raw bytes in files too: $docs/.out, $docs/.err). Standard input comes from $input when set.
+# standard error in $err (both raw bytes in files too: $docs/.out, $docs/.err). Standard input comes from $input
+# when set.
 run() {
   local want=$1
   shift
@@ -69,8 +70,9 @@ check wildcard-named-in-error has 'C:\docs\wild\*.doc: ' "$err"
 printf '{x\\'"'"'zz}' >"$docs/bad.rtf"
 acp=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP 2>/dev/null | tr -d '\r' |
   awk '$1 == "ACP" { print $3 }')
+from_ansi() { iconv -f "CP${acp:-1252}" -t UTF-8 "$1"; }
 check german-redirected run 1 bad.rtf
-check german-in-ansi-code-page has "bad.rtf: 'z' ist kein gültiger Integerwert." "$(iconv -f "CP${acp:-1252}" -t UTF-8 "$docs/.err")"
+check german-in-ansi-code-page has "bad.rtf: 'z' ist kein gültiger Integerwert." "$(from_ansi "$docs/.err")"
 # script(1) gives the program a terminal, which Wine turns into its console; the loader is named as a program there.
 console=$(cd "$docs" && script -qec "\"${WINELOADER:-wine}\" \"$convert\" bad.rtf" /dev/null </dev/null 2>&1)
 check german-on-console has "bad.rtf: 'z' ist kein gültiger Integerwert." "$console"
@@ -80,7 +82,7 @@ check german-on-console has "bad.rtf: 'z' ist kein gültiger Integerwert." "$con
 printf '{umlaut}' >"$docs/wild/grüße.rtf"
 check ansi-name run 0 -v 'wild\gr*e.rtf'
 check ansi-name-converted test -s "$docs/wild/grüße.htm"
-check ansi-name-in-message has 'wild\grüße.rtf -> wild\grüße.htm' "$(iconv -f "CP${acp:-1252}" -t UTF-8 "$docs/.out")"
+check ansi-name-in-message has 'wild\grüße.rtf -> wild\grüße.htm' "$(from_ansi "$docs/.out")"
 
 printf '{piped}' >"$docs/in.rtf"
 input="$docs/in.rtf"
