@@ -107,6 +107,16 @@ TEST_F(CliProgressTest, LongNamesAreShortenedToTheTerminalWidth) {
   const std::string shown = "\r0 of 2 documents converted, 0 failed: ..." + std::string(4, 'n') + ".rtf";
   EXPECT_NE(terminal.find(shown), std::string::npos) << terminal;
   EXPECT_EQ(shown.size() - 1, 49u);
+
+  // A character of several bytes is one column, and is never cut in two.
+  const std::string wide = "\xC3\xA4";  // a-umlaut
+  std::string wideName;
+  for (int i = 0; i < 60; ++i) wideName += wide;
+  wideName += ".rtf";
+  WriteAll(FDir / wideName, "{x}");
+  const std::string wideTerminal = RunOnTerminal({wideName, "b.rtf"}, 50);
+  const std::string wideShown = "\r0 of 2 documents converted, 0 failed: ..." + wide + wide + wide + wide + ".rtf";
+  EXPECT_NE(wideTerminal.find(wideShown), std::string::npos) << wideTerminal;
 }
 
 TEST_F(CliProgressTest, NoProgressForOneDocumentOrWithQuiet) {
