@@ -1,5 +1,7 @@
 // pelmora-convert on folders: -d DIR for where the pages go, -r FOLDER for every ".rtf" file below a folder.
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -80,16 +82,21 @@ TEST_F(CliTreeTest, RecursiveIntoPageFolderMakesTheRelativeFolders) {
   EXPECT_FALSE(fs::exists(FDir / "tree/b.htm"));
 }
 
-TEST_F(CliTreeTest, LinksToFoldersAreNotFollowedLinksToFilesAre) {
+TEST_F(CliTreeTest, OnlyFilesAndLinksToFilesAreTakenFoldersLinkedAreNotFollowed) {
   fs::create_directories(FDir / "elsewhere");
   WriteAll(FDir / "elsewhere/far.rtf", "{far}");
   fs::create_directory_symlink(FDir / "elsewhere", FDir / "tree/link");
   fs::create_directory_symlink(FDir / "tree", FDir / "tree/sub/loop");
   fs::create_symlink(FDir / "elsewhere/far.rtf", FDir / "tree/near.rtf");
+  fs::create_symlink(FDir / "gone.rtf", FDir / "tree/dangling.rtf");
+  // A pipe would block the batch forever: nothing ever writes to it.
+  ASSERT_EQ(::mkfifo((FDir / "tree/pipe.rtf").c_str(), 0600), 0);
   const TRun run = Run({"-r", "tree"});
   EXPECT_EQ(run.Status, 0) << run.Err;
   EXPECT_FALSE(fs::exists(FDir / "elsewhere/far.htm"));
   EXPECT_EQ(ReadAll(FDir / "tree/near.htm"), Page("tree/near.rtf", "far"));
+  EXPECT_FALSE(fs::exists(FDir / "tree/pipe.htm"));
+  EXPECT_FALSE(fs::exists(FDir / "tree/dangling.htm"));
 }
 
 TEST_F(CliTreeTest, UnreadableFolderFailsAndTheRestConverts) {

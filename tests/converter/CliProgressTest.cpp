@@ -31,6 +31,7 @@ protected:
     const pid_t pid = ::forkpty(&master, nullptr, nullptr, &size);
     if (pid == 0) {
       if (::chdir(FDir.c_str()) != 0 || !std::freopen(out.c_str(), "wb", stdout)) ::_exit(127);
+      ::alarm(kTimeLimitSeconds);
       ::execv(PELMORA_CONVERT, Argv(Args).data());
       ::_exit(127);
     }

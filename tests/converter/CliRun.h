@@ -56,6 +56,8 @@ inline const std::string kTail = "</BODY>\r\n</HTML>\r\n";
 
 class TCliTest : public ::testing::Test {
 protected:
+  static constexpr unsigned kTimeLimitSeconds = 30;
+
   void SetUp() override {
     FDir = std::filesystem::temp_directory_path() /
            ("pmrcli-" + std::to_string(::getpid()) + "-" +
@@ -79,6 +81,7 @@ protected:
           !std::freopen(err.c_str(), "wb", stderr)) {
         ::_exit(127);
       }
+      ::alarm(kTimeLimitSeconds);  // a program that hangs is killed, and the test fails instead of waiting forever
       ::execv(PELMORA_CONVERT, Argv(Args).data());
       ::_exit(127);
     }

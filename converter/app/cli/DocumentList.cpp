@@ -44,7 +44,7 @@ void Walk(const std::string& Root, const std::string& Relative, std::vector<TFou
     const std::string path = Join(Relative, entry.Name);
     if (entry.Folder) {
       Walk(Root, path, Found);
-    } else if (HasRtfExtension(entry.Name)) {
+    } else if (entry.File && HasRtfExtension(entry.Name)) {
       Found.push_back({path, {}});
     }
   }

@@ -19,6 +19,7 @@ inline constexpr char kSeparator = '/';
 struct TFolderEntry {
   std::string Name;
   bool Folder = false;  // a real folder; a link to a folder is neither followed nor counted as one
+  bool File = false;    // a regular file or a link to one; not a pipe or device, whose reading could block
 };
 
 // The entries of the folder Path, without "." and "..". Raises EInOutError.

@@ -42,9 +42,11 @@ std::vector<TFolderEntry> ListFolder(const std::string& Path) {
     if (!entry) break;
     const std::string name = entry->d_name;
     if (name == "." || name == "..") continue;
+    const std::string path = Path + "/" + name;
     struct stat st;
-    const bool folder = ::lstat((Path + "/" + name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-    entries.push_back({name, folder});
+    const bool folder = ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    const bool file = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    entries.push_back({name, folder, file});
   }
   if (errno != 0) Raise(errno);
   return entries;

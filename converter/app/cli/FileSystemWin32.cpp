@@ -52,7 +52,8 @@ std::vector<TFolderEntry> ListFolder(const std::string& Path) {
   if (!find.Found()) RaiseLastError();
   std::vector<TFolderEntry> entries;
   do {
-    if (!IsDotName(data.cFileName)) entries.push_back({data.cFileName, IsRealFolder(data)});
+    if (IsDotName(data.cFileName)) continue;
+    entries.push_back({data.cFileName, IsRealFolder(data), !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)});
   } while (find.Next(data));
   if (GetLastError() != ERROR_NO_MORE_FILES) RaiseLastError();
   return entries;
