@@ -99,7 +99,7 @@ private:
   TKeyHandle FCurrent;
 };
 
-#if !defined(_WIN64)
+#ifndef _WIN64
 static_assert(sizeof(STARTUPINFOA) == 68, "the start-up information of 32-bit Windows");
 #endif
 
