@@ -205,6 +205,7 @@ TEST_F(PackageInHost, FinalizeTakesTheBindingOffTheHost) {
   EXPECT_EQ(Press(kCtrlAltDown), std::nullopt);
 
   const std::string path = FPackage->Path();
+  EXPECT_TRUE(loader::IsLoaded(path));
   FPackage.reset();
   EXPECT_FALSE(loader::IsLoaded(path));
 }
