@@ -1,6 +1,6 @@
 #include <cstdint>
 
-#include "pmrconv/GroupReader.h"
+#include "pmrconv/SkipGroup.h"
 #include "pmrconv/RtfSyntax.h"
 
 namespace pmrconv {

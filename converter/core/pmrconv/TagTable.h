@@ -1,0 +1,62 @@
+#pragma once
+// The formatting tags the converter writes, listed once: the control words, the format reset, the field clearing
+// when a tag closes and both implementations of the empty-pair clean-up are built from this table.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "pmrconv/TagStack.h"
+
+namespace pmrconv {
+
+// How the clean-up removes an empty pair of the kind, in the order of its steps.
+enum class TCleanKind : uint8_t {
+  CharacterPair,  // step 1: the literal pair, "<B></B>"
+  BlockPair,      // step 2: the literal pair, "<CENTER></CENTER>"
+  FontWildcard,   // steps 3 to 5: OpenTag as the prefix, any value of up to MaxMiddle characters, "></FONT>"
+};
+
+// The field of format that tells a tag of the kind is open.
+enum class TTagField : uint8_t { Bold, Italic, Underline, Sup, Sub, Strike, Center, Right, Size, Colour, Face };
+
+struct TTagKind {
+  std::string_view OpenTag;   // the whole opening tag; for the font kinds the part before the value
+  std::string_view CloseTag;  // as kept on the stack: the font kinds are told apart here, all written "</FONT>"
+  TTagField Field;
+  TCleanKind Clean;
+  size_t MaxMiddle = 0;  // FontWildcard: the value with its quotes, "+1" or "#RRGGBB" or a short face name
+};
+
+// Tried by the clean-up in this order, which is why the font kinds stand size, colour, face.
+inline constexpr std::array<TTagKind, 11> kTagKinds = {{
+    {"<B>", "</B>", TTagField::Bold, TCleanKind::CharacterPair},
+    {"<I>", "</I>", TTagField::Italic, TCleanKind::CharacterPair},
+    {"<U>", "</U>", TTagField::Underline, TCleanKind::CharacterPair},
+    {"<SUP>", "</SUP>", TTagField::Sup, TCleanKind::CharacterPair},
+    {"<SUB>", "</SUB>", TTagField::Sub, TCleanKind::CharacterPair},
+    {"<S>", "</S>", TTagField::Strike, TCleanKind::CharacterPair},
+    {"<CENTER>", "</CENTER>", TTagField::Center, TCleanKind::BlockPair},
+    {"<DIV ALIGN=right>", "</DIV>", TTagField::Right, TCleanKind::BlockPair},
+    {"<FONT SIZE=", "</FONT SIZE>", TTagField::Size, TCleanKind::FontWildcard, 3},
+    {"<FONT COLOR=", "</FONT COLOR>", TTagField::Colour, TCleanKind::FontWildcard, 9},
+    {"<FONT FACE=", "</FONT FACE>", TTagField::Face, TCleanKind::FontWildcard, 12},
+}};
+
+// What follows the value of an empty font pair: the opening tag's ">" and the closing tag.
+inline constexpr std::string_view kFontPairSuffix = "></FONT>";
+
+// The kind of a closing tag as kept on the stack; nullptr for any other text.
+const TTagKind* TagKindOfClose(std::string_view CloseTag);
+
+// Whether the tag of Field is open in F, and clearing it to its reset value.
+bool IsOpen(const format& F, TTagField Field);
+void ClearField(format& F, TTagField Field);
+// Marks the tag of a boolean field open; the font kinds carry values, which their control words set.
+void SetFlag(format& F, TTagField Field);
+
+// The paragraph kinds (alignment) are reset by "pard" and its like, the others by "plain".
+constexpr bool IsParagraphKind(const TTagKind& Kind) { return Kind.Clean == TCleanKind::BlockPair; }
+
+}  // namespace pmrconv
