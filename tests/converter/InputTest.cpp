@@ -46,15 +46,16 @@ using Lines = std::vector<std::string>;
 
 }  // namespace
 
-TEST(LineSource, CutsAtCrWithCrLfAsOneLineEndAndLoneLfAsText) {
+TEST(LineSource, CutsAtCrLfCrOrLfAlike) {
   const std::pair<std::string, Lines> cases[] = {
       {"", {}},
       {"abc", {"abc"}},
       {"abc\r\n", {"abc"}},
       {"abc\r\n\r\n", {"abc", ""}},
       {"a\rb\r\rc", {"a", "b", "", "c"}},
-      {"a\nb\nc\n", {"a\nb\nc\n"}},
-      {"a\r\n\nb", {"a", "\nb"}},
+      {"a\nb\nc\n", {"a", "b", "c"}},
+      {"a\r\n\nb", {"a", "", "b"}},
+      {"a\n\rb\r\r\nc", {"a", "", "b", "", "c"}},
       {"ab\x1a" "cd\r\nef", {"ab"}},
       {"\x1a", {}},
       {"ab\r\n\x1a\r\nxy", {"ab"}},

@@ -49,7 +49,6 @@ struct TToken {
   uint32_t Prev = kNone;
   uint32_t Next = kNone;
   bool Alive = true;
-  bool IsTag = false;
   bool IsFontClose = false;
   int8_t Open = -1;    // index into kPairKinds: the token is its opening tag
   int8_t Close = -1;   // index into kPairKinds: the token is its closing tag
@@ -106,7 +105,6 @@ bool TTagList::Build() {
       const size_t end = FText.find_first_of("<>", i + 1);
       if (end == std::string_view::npos || FText[end] != '>') return false;
       token.Length = static_cast<uint32_t>(end + 1 - i);
-      token.IsTag = true;
       const std::string_view tag = FText.substr(i, token.Length);
       for (size_t p = 0; p < kPairCount; ++p) {
         if (tag == kPairKinds[p]->OpenTag) token.Open = static_cast<int8_t>(p);
@@ -190,7 +188,8 @@ bool TTagList::MatchesAt(uint32_t U, std::string_view M, uint32_t& Last) {
 }
 
 // WildcardReplace of one font pattern: the first tag with the prefix, the first "></FONT>" after it within the
-// middle bound, and then every copy of that match, left to right and without overlap.
+// middle bound and with no "<" or ">" before it, and then every copy of that match, left to right and without
+// overlap.
 bool TTagList::FontStep(int K) {
   const size_t k = static_cast<size_t>(K);
   const std::vector<uint32_t>& tags = FFontTags[k];
@@ -199,19 +198,13 @@ bool TTagList::FontStep(int K) {
   if (first == tags.size()) return false;
   const uint32_t start = tags[first];
 
-  // Middle characters before each token: the "></FONT>" after a tag has the tag's text but its ">" in the middle.
-  int64_t before = -static_cast<int64_t>(kFontKinds[k]->OpenTag.size());
-  uint32_t close = kNone;
-  for (uint32_t t = start; t != kNone; t = FTokens[t].Next) {
-    ++FWork;
-    if (before + FTokens[t].Length - 1 > static_cast<int64_t>(kFontKinds[k]->MaxMiddle)) return false;  // the middle only grows from here
-    if (FTokens[t].IsTag && FTokens[FTokens[t].Next].IsFontClose) {
-      close = FTokens[t].Next;
-      break;
-    }
-    before += FTokens[t].Length;
+  // The value lies within the opening tag, which holds no "<" and only its last ">": the match is that tag and a
+  // "</FONT>" right after it.
+  const uint32_t close = FTokens[start].Next;
+  ++FWork;
+  if (!FTokens[close].IsFontClose || FTokens[start].Length - kFontKinds[k]->OpenTag.size() - 1 > kFontKinds[k]->MaxMiddle) {
+    return false;
   }
-  if (close == kNone) return false;
   std::string match;
   for (uint32_t t = start;; t = FTokens[t].Next) {
     match.append(TokenText(t));

@@ -139,8 +139,15 @@ private:
     const std::string& word = FScanner.Word();
     const size_t resume = Token.Next;
     const std::string_view w = word;  // compared as a view: the length decides most comparisons
-    if (w == "fonttbl") return FontTableKeyword(resume);
-    if (w == "colortbl") return TableKeyword(ReadColourTable, resume);
+    // The table readers leave the working line at the table's closing brace, or empty at the end of the input.
+    if (w == "fonttbl") {
+      ReadFontTable(FSource, FLine, resume);
+      return 0;
+    }
+    if (w == "colortbl") {
+      ReadColourTable(FSource, FLine, resume);
+      return 0;
+    }
     if (w == "trowd") {
       RestOfLine(FSource, FLine, resume);
       ReadTable(FSource, FLine);
@@ -158,30 +165,11 @@ private:
     return resume;
   }
 
-  // Hands the working line to a table reader. A reader that consumed nothing (an empty or malformed table) would
-  // meet the same keyword again at position 0 without end: the scan then goes on after the keyword instead.
-  size_t TableKeyword(void (*Reader)(TLineSource&, TWorkingLine&), size_t Resume) {
-    const uint64_t before = FLine.Version();
-    Reader(FSource, FLine);
-    return FLine.Version() != before ? 0 : Resume;
-  }
-
-  // The font table reader finds the same nothing again while the line stays the same, so a run of \fonttbl words
-  // on one line is answered without reading the line again each time.
-  size_t FontTableKeyword(size_t Resume) {
-    if (FLine.Version() == FFontTableStuckAt) return Resume;
-    const uint64_t before = FLine.Version();
-    const size_t next = TableKeyword(ReadFontTable, Resume);
-    if (FLine.Version() == before) FFontTableStuckAt = before;
-    return next;
-  }
-
   TLineSource& FSource;
   TWorkingLine& FLine;
   TRtfScanner FScanner;
   TConversionContext& FCtx;
   TGroupFrames FFrames;
-  uint64_t FFontTableStuckAt = UINT64_MAX;
 };
 
 }  // namespace

@@ -115,15 +115,13 @@ namespace {
 constexpr std::string_view kFontClose = kFontPairSuffix;
 
 // Whether the wildcard step of Pattern would change S: the first occurrence of its prefix, followed within the
-// middle bound by the first suffix after it.
+// middle bound by the first suffix after it, with no "<" or ">" between.
 bool FontPatternMatches(std::string_view S, const TTagKind& Pattern) {
   const size_t first = S.find(Pattern.OpenTag);
   if (first == std::string_view::npos) return false;
   const size_t middle = first + Pattern.OpenTag.size();
-  for (size_t at = middle; at <= middle + Pattern.MaxMiddle && at < S.size(); ++at) {
-    if (S.substr(at).starts_with(kFontClose)) return true;
-  }
-  return false;
+  const size_t end = S.find_first_of(kNotInFontValue, middle);
+  return end != std::string_view::npos && end - middle <= Pattern.MaxMiddle && S.substr(end).starts_with(kFontClose);
 }
 
 // Whether a prefix of Pattern ends within the middle bound before the suffix that begins at Junction. Without
@@ -219,7 +217,7 @@ std::string CleanEmptyTags(std::string_view Text) {
   while (!detail::CleanPassChangesNothing(s)) {
     std::string next = Zufuncs::ReplaceList(kCharacterPairs, kCharacterEmpty, s);
     next = Zufuncs::ReplaceList(kBlockPairs, kBlockEmpty, next);
-    for (const TWildcardStep& step : kWildcardSteps) next = Zufuncs::WildcardReplace(step.Pattern, "", next, step.MaxMiddle);
+    for (const TWildcardStep& step : kWildcardSteps) next = Zufuncs::WildcardReplace(step.Pattern, "", next, step.MaxMiddle, kNotInFontValue);
     s = std::move(next);
   }
   return s;

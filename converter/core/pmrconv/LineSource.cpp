@@ -1,7 +1,8 @@
 #include "pmrconv/LineSource.h"
 
-#include <cstring>
 #include <new>
+
+#include "pmrconv/ByteScan.h"
 
 namespace pmrconv {
 
@@ -46,10 +47,17 @@ bool TLineSource::Available() {
 bool TLineSource::Eof() {
   if (!Available()) return true;
   if (FWindow[FPos] == kCtrlZ) {
-    FEnded = true;
+    FEnded = FAtCtrlZ = true;
     return true;
   }
   return false;
+}
+
+bool TLineSource::PassCtrlZ() {
+  if (!FAtCtrlZ) return false;
+  FAtCtrlZ = FEnded = false;
+  ++FPos;
+  return true;
 }
 
 void TLineSource::ReadLine(std::string& Line) {
@@ -58,22 +66,22 @@ void TLineSource::ReadLine(std::string& Line) {
 }
 
 void TLineSource::AppendLine(std::string& Line) {
+  FLineEnded = false;
   if (Eof()) return;
   while (Available()) {
-    const char* begin = FWindow.data() + FPos;
-    const size_t left = FWindow.size() - FPos;
-    const void* cr = std::memchr(begin, kCR, left);
-    const size_t limit = cr ? static_cast<size_t>(static_cast<const char*>(cr) - begin) : left;
-    if (const void* z = std::memchr(begin, kCtrlZ, limit)) {
-      Line.append(begin, static_cast<const char*>(z) - begin);
-      FEnded = true;
-      return;
-    }
-    Line.append(begin, limit);
-    FPos += limit;
-    if (cr) {
+    const std::string_view window = FWindow;
+    const size_t at = detail::FindAnyOf3(window, FPos, kCR, kLF, kCtrlZ);
+    const size_t limit = at == std::string_view::npos ? window.size() : at;
+    Line.append(window.data() + FPos, limit - FPos);
+    FPos = limit;
+    if (at != std::string_view::npos) {
+      if (window[at] == kCtrlZ) {
+        FEnded = FAtCtrlZ = true;
+        return;
+      }
       ++FPos;
-      FSkipLF = true;  // Available() drops the LF whether it is in this window or the next
+      FSkipLF = window[at] == kCR;  // Available() drops the LF of a CR LF whether it is in this window or the next
+      FLineEnded = true;
       return;
     }
     if (Line.size() >= FBlockSize) ReserveForLongLine(Line);

@@ -19,4 +19,12 @@ TToken TRtfScanner::ControlWord(size_t I, TLineJoin Join) {
   return token;
 }
 
+TToken TRtfScanner::LineEndBackslash(size_t I) {
+  if (!FSource.LineEnded()) return {TTokenKind::Dropped, I + 1};
+  FWord = "par";
+  TToken token{TTokenKind::ControlWord, I + 1};
+  token.WordEnd = I + 1;
+  return token;
+}
+
 }  // namespace pmrconv

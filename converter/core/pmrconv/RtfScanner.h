@@ -20,9 +20,10 @@ enum class TTokenKind : uint8_t {
   Symbol,       // an escape with fixed HTML: \\ \{ \} (the bare character), \~ (a blank), \- and \_ ("-")
   HexCode,      // \'XX; Text holds up to two characters after the apostrophe
   Star,         // \* ; Next is the position of the star
-  ControlWord,  // \word; Word holds it with its parameter, Next is the resume position
+  ControlWord,  // \word; Word holds it with its parameter, Next is the resume position. A backslash right before a
+                // line end is the word "par", as in the documents of writers that end paragraphs so.
   Text,         // a run of plain text up to the next backslash or brace
-  Dropped,      // a backslash with any other character, or one that ends the line
+  Dropped,      // a backslash with any other character, or one that ends the input
 };
 
 // What a reader does when a control word runs to the end of the working line and more input follows.
@@ -52,7 +53,7 @@ public:
       const size_t end = TextRunEnd(FLine, I);
       return {TTokenKind::Text, end, FLine.Sub(I, end - I)};
     }
-    if (I + 1 >= FLine.Length()) return {TTokenKind::Dropped, I + 1};
+    if (I + 1 >= FLine.Length()) return LineEndBackslash(I);
     const char d = FLine[I + 1];
     switch (d) {
       case '\\': return {TTokenKind::Symbol, I + 2, "\\"};
@@ -86,6 +87,7 @@ public:
 
 private:
   TToken ControlWord(size_t I, TLineJoin Join);
+  TToken LineEndBackslash(size_t I);
 
   TLineSource& FSource;
   TWorkingLine& FLine;

@@ -23,10 +23,12 @@ constexpr std::array<bool, 256> MakeWordChars() {
 inline constexpr std::array<bool, 256> kWordChar = MakeWordChars();
 }  // namespace detail
 
-// End of the control word that begins at From: the first position that is not a word character.
+// End of the control word that begins at From. Its name goes on through capitals as well (\mmathPr, \clwWidth2831),
+// as other readers take it; from the first digit or "-" on, only word characters follow.
 inline size_t WordEnd(const TWorkingLine& Line, size_t From) {
   const std::string_view v = Line.View();
   size_t i = From;
+  while (i < v.size() && ((v[i] >= 'a' && v[i] <= 'z') || (v[i] >= 'A' && v[i] <= 'Z'))) ++i;
   while (i < v.size() && detail::kWordChar[static_cast<unsigned char>(v[i])]) ++i;
   return i;
 }

@@ -46,6 +46,9 @@ inline constexpr std::array<TTagKind, 11> kTagKinds = {{
 
 // What follows the value of an empty font pair: the opening tag's ">" and the closing tag.
 inline constexpr std::string_view kFontPairSuffix = "></FONT>";
+// Characters the value of a font pair never holds: a match whose middle holds one would reach past the opening tag
+// and remove text with it.
+inline constexpr std::string_view kNotInFontValue = "<>";
 
 // The kind of a closing tag as kept on the stack; nullptr for any other text.
 const TTagKind* TagKindOfClose(std::string_view CloseTag);

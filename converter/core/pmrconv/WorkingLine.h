@@ -90,4 +90,8 @@ private:
 // next lines are joined first; when it is still too short the line becomes empty.
 void RestOfLine(TLineSource& Source, TWorkingLine& Line, size_t From);
 
+// Joins lines while the working line is at most 4 characters long, so that a short remainder such as "}" at the
+// end of a line is read together with what follows.
+void JoinShortRemainder(TLineSource& Source, TWorkingLine& Line);
+
 }  // namespace pmrconv
