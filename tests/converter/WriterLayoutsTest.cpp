@@ -61,6 +61,9 @@ TEST_F(WriterLayouts, ABackslashBeforeALineEndIsAParagraphBreak) {
             PageOf("<FONT FACE=\"\"><FONT SIZE=+0>one<BR>two<BR></FONT></FONT>"));
   EXPECT_EQ(Body("{\\trowd A\\\r\nB\\cell\\row\\pard\\pard z}"),
             "<BR><TABLE BORDER=2><TR><TD>A<BR>B</TD></TR></TABLE><P>z");
+  // Also in the text that a table's look-ahead joins and the group reader reads again.
+  EXPECT_EQ(Body("{\\trowd A\\cell\\row\\pard after\\\nmore\\\n\\pard end}"),
+            "<BR><TABLE BORDER=2><TR><TD>A</TD></TR></TABLE><P>after<BR>more<BR>end");
   EXPECT_EQ(Body("{a\\"), "a");  // at the very end of the input it is still dropped
 }
 

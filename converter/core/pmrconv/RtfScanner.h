@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "pmrconv/LineSource.h"
 #include "pmrconv/RtfSyntax.h"
@@ -75,8 +76,11 @@ public:
   // At the end of the working line: the next input line replaces it (I := 0) or is joined to it (I stays).
   // False at the end of the input.
   bool NextLine(size_t& I, TLineJoin Join) {
+    const bool par = std::exchange(FLineEndPar, false);
     if (FSource.Eof()) return false;
     if (Join == TLineJoin::Append) {
+      // The joined text is read again after a table's look-ahead: it must still say what the line end said.
+      if (par) FLine.Append("par ");
       FLine.AppendNext(FSource);
     } else {
       FLine.ReadNext(FSource);
@@ -92,6 +96,7 @@ private:
   TLineSource& FSource;
   TWorkingLine& FLine;
   std::string FWord;
+  bool FLineEndPar = false;  // the line ends with a backslash that was read as "par"
 };
 
 }  // namespace pmrconv

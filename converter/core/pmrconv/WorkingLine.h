@@ -56,6 +56,11 @@ public:
   void ReadNext(TLineSource& Source);
   // Joins the next input line to the working line, without a separator.
   void AppendNext(TLineSource& Source);
+  // Appends Text to the working line.
+  void Append(std::string_view Text) {
+    FBuf.append(Text);
+    ++FVersion;
+  }
 
   // First position at or after From where Needle begins, or npos. Answers are remembered until the line is
   // replaced, so the readers' repeated "first occurrence in the working line" questions cost linear time in all.
