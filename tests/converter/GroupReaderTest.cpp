@@ -58,7 +58,9 @@ TEST_F(GroupReader, DestinationWordEndingALineSkipsIntoTheNextLines) {
 
 TEST_F(GroupReader, BinaryDataMayHoldBracesWhenNoEarlierBinIsOnTheLine) {
   EXPECT_EQ(Body("{{\\pict\\bin4 {{}}}after}"), "<P>[*** picture ***]<P>after");
-  EXPECT_EQ(Body("{{\\pict\\bin5 ab\r\n{}}after}"), "<P>[*** picture ***]<P>after");  // the line break counts
+  // The line end is data: CR LF two bytes, CR or LF one.
+  EXPECT_EQ(Body("{{\\pict\\bin6 ab\r\n{}}after}"), "<P>[*** picture ***]<P>after");
+  EXPECT_EQ(Body("{{\\pict\\bin5 ab\n{}}after}"), "<P>[*** picture ***]<P>after");
 }
 
 TEST_F(GroupReader, EscapedBracesInsideASkippedGroupDoNotEndIt) {

@@ -75,11 +75,13 @@ TEST_F(WriterLayouts, TheCleanUpNeverRemovesText) {
   EXPECT_EQ(CleanEmptyTags("<FONT FACE=\"\">Code<BR></FONT><FONT SIZE=+1></FONT>"), "<FONT FACE=\"\">Code<BR></FONT>");
 }
 
-TEST_F(WriterLayouts, CtrlZInsideBinaryDataIsData) {
+TEST_F(WriterLayouts, BinaryDataIsSkippedByteForByteCtrlZAndCrLfIncluded) {
+  EXPECT_EQ(ConvertText("{\\rtf1 before{\\pict\\bin4 a\r\n}}after\\par}", "t.rtf"),
+            PageOf("before<P>[*** picture ***]<P>after<BR>"));
   EXPECT_EQ(ConvertText(std::string("{\\rtf1 before{\\pict\\bin2 a\x1a}after\\par}"), "t.rtf"),
             PageOf("before<P>[*** picture ***]<P>after<BR>"));
-  // A line end counts as one byte of the data, a Ctrl-Z that begins the next line as another.
-  EXPECT_EQ(ConvertText(std::string("{\\rtf1 before{\\pict\\bin4 a\r\n\x1a" "b}after\\par}\r\n\x1atrailing"), "t.rtf"),
+  // A Ctrl-Z that begins the line after a line end in the data is data as well.
+  EXPECT_EQ(ConvertText(std::string("{\\rtf1 before{\\pict\\bin5 a\r\n\x1a" "b}after\\par}\r\n\x1atrailing"), "t.rtf"),
             PageOf("before<P>[*** picture ***]<P>after<BR>"));
   EXPECT_EQ(ConvertText(std::string("{\\rtf1 a\x1a b}"), "t.rtf"), PageOf("a"));  // elsewhere it ends the input
 }

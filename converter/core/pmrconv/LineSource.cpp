@@ -25,6 +25,7 @@ bool TLineSource::Available() {
         FSkipLF = false;
         if (FWindow[FPos] == kLF) {
           ++FPos;
+          ++FLineEndBytes;
           continue;
         }
       }
@@ -82,6 +83,7 @@ void TLineSource::AppendLine(std::string& Line) {
       ++FPos;
       FSkipLF = window[at] == kCR;  // Available() drops the LF of a CR LF whether it is in this window or the next
       FLineEnded = true;
+      FLineEndBytes = 1;
       return;
     }
     if (Line.size() >= FBlockSize) ReserveForLongLine(Line);

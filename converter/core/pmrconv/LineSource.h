@@ -42,6 +42,8 @@ public:
   void AppendLine(std::string& Line);
   // Whether the line last read ended at a line end (rather than at the end of the input or a Ctrl-Z).
   bool LineEnded() const noexcept { return FLineEnded; }
+  // The bytes of that line end: 1 for CR or LF, 2 for CR LF once Eof() has been asked (which passes the LF).
+  size_t LineEndBytes() const noexcept { return FLineEndBytes; }
   // When the input stopped at a Ctrl-Z that belongs to binary data: passes over it and lets the input go on, the
   // next line being the rest of the line the Ctrl-Z stood in. False, changing nothing, when the input did not stop
   // at a Ctrl-Z.
@@ -63,6 +65,7 @@ private:
   bool FEnded = false;    // Ctrl-Z met, or the reader is exhausted
   bool FAtCtrlZ = false;  // ended at the Ctrl-Z at FPos
   bool FLineEnded = false;
+  size_t FLineEndBytes = 0;
 };
 
 }  // namespace pmrconv

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 
 #include "pmrconv/SkipGroup.h"
@@ -33,9 +34,9 @@ struct TGroupScan {
     }
   }
 
-  // The data ran past the working line with Count bytes still to skip: a line end counts as one byte, and so does
-  // a Ctrl-Z (a picture's bytes may hold code 26), after which the data goes on in the rest of its line. False at
-  // the end of the input.
+  // The data ran past the working line with Count bytes still to skip: the line end is data, CR LF two bytes of it
+  // and CR or LF one, and so is a Ctrl-Z (a picture's bytes may hold code 26), after which the data goes on in the
+  // rest of its line. False at the end of the input.
   bool NextDataLine(size_t& I, uint64_t& Count) {
     if (Source.PassCtrlZ()) {
       --Count;
@@ -43,8 +44,12 @@ struct TGroupScan {
       return true;
     }
     if (!Source.LineEnded()) return false;
-    --Count;  // the line end
-    if (NextLine(I)) return true;
+    const bool more = !Source.Eof();  // passes the LF of a CR LF
+    Count -= std::min<uint64_t>(Count, Source.LineEndBytes());
+    if (more) {
+      ReadOn(I);
+      return true;
+    }
     // The next line begins with a Ctrl-Z: data when bytes are still to come, the end of the input otherwise.
     if (Count == 0 || !Source.PassCtrlZ()) return false;
     --Count;
@@ -53,7 +58,7 @@ struct TGroupScan {
   }
 
   // At "\bin": steps over the decimal count, one blank and that many bytes of data; a line break inside the data
-  // counts as one byte, a Ctrl-Z is data. Returns the position after the data.
+  // is data too. Returns the position after the data.
   size_t SkipBinary(size_t I) {
     size_t p = I + 4;
     uint64_t count = 0;
