@@ -12,7 +12,8 @@ namespace pmrconv {
 
 // Reads the \fonttbl group into FontTable, from slot 0 upward, from position From of the working line on (right
 // after the keyword, or 0 when the keyword ended the previous line); fonts past the last slot are read over and not
-// kept. The working line is then left at the "}" that closes the group, or empty when the input ended first.
+// kept. The working line is then left at the "}" that closes the group (or at a paragraph word, for a table
+// without its closing brace), or empty when the input ended first.
 void ReadFontTable(TLineSource& Source, TWorkingLine& Line, size_t From);
 
 // Reads the \colortbl group from From on into ColourTable, up to the group's own "}" (an empty first entry gives
