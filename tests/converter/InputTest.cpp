@@ -71,6 +71,41 @@ TEST(LineSource, CutsAtCrLfCrOrLfAlike) {
   }
 }
 
+// Binary data may hold code 26 and CR LF: the reader that skips it passes the Ctrl-Z and counts the line end's bytes.
+TEST(LineSource, ACtrlZCanBePassedAsDataAndLineEndsTellTheirBytes) {
+  const std::string text = "ab\r\ncd\x1a" "ef\x1a\rg\nh";
+  for (size_t block = 1; block <= 4; ++block) {
+    SCOPED_TRACE(block);
+    TSmallBlocks reader(text, block);
+    TLineSource source(reader, block);
+    std::string line;
+    source.ReadLine(line);
+    EXPECT_EQ(line, "ab");
+    EXPECT_TRUE(source.LineEnded());
+    EXPECT_FALSE(source.Eof());
+    EXPECT_EQ(source.LineEndBytes(), 2u);
+    EXPECT_FALSE(source.PassCtrlZ());  // not stopped at one
+    source.ReadLine(line);
+    EXPECT_EQ(line, "cd");
+    EXPECT_FALSE(source.LineEnded());
+    EXPECT_TRUE(source.Eof());
+    EXPECT_TRUE(source.PassCtrlZ());
+    source.ReadLine(line);
+    EXPECT_EQ(line, "ef");
+    EXPECT_TRUE(source.Eof());  // the next Ctrl-Z ends the input again
+    EXPECT_TRUE(source.PassCtrlZ());
+    source.ReadLine(line);
+    EXPECT_EQ(line, "");
+    EXPECT_EQ(source.LineEndBytes(), 1u);
+    source.ReadLine(line);
+    EXPECT_EQ(line, "g");
+    source.ReadLine(line);
+    EXPECT_EQ(line, "h");
+    EXPECT_TRUE(source.Eof());
+    EXPECT_FALSE(source.PassCtrlZ());
+  }
+}
+
 TEST(LineSource, ReadingPastTheEndYieldsEmptyLinesAndLongLinesStayWhole) {
   const std::string longLine(200000, 'x');
   const std::string text = longLine + "\r\n";

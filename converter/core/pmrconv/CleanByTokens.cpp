@@ -12,32 +12,8 @@ namespace pmrconv::detail {
 
 namespace {
 
-// The pairs of the clean-up's first two steps, in the order in which the steps remove them, and the wildcard steps
-// (prefix and the bound of the middle between it and "></FONT>"): the rows of the tag table.
-constexpr size_t CountOf(bool Wildcard) {
-  size_t n = 0;
-  for (const TTagKind& kind : kTagKinds) n += (kind.Clean == TCleanKind::FontWildcard) == Wildcard ? 1 : 0;
-  return n;
-}
-constexpr size_t kPairCount = CountOf(false);
-constexpr size_t kFontCount = CountOf(true);
-
-constexpr std::array<const TTagKind*, kPairCount> kPairKinds = [] {
-  std::array<const TTagKind*, kPairCount> kinds{};
-  size_t n = 0;
-  for (const TTagKind& kind : kTagKinds) {
-    if (kind.Clean != TCleanKind::FontWildcard) kinds[n++] = &kind;
-  }
-  return kinds;
-}();
-constexpr std::array<const TTagKind*, kFontCount> kFontKinds = [] {
-  std::array<const TTagKind*, kFontCount> kinds{};
-  size_t n = 0;
-  for (const TTagKind& kind : kTagKinds) {
-    if (kind.Clean == TCleanKind::FontWildcard) kinds[n++] = &kind;
-  }
-  return kinds;
-}();
+constexpr size_t kPairCount = kPairKinds.size();
+constexpr size_t kFontCount = kFontKinds.size();
 constexpr std::string_view kFontClose = kFontPairSuffix.substr(1);
 
 constexpr uint32_t kNone = UINT32_MAX;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <iterator>
 #include <span>
+#include <utility>
 #include <string_view>
 
 #include "pmrconv/Context.h"
@@ -140,21 +141,31 @@ const TWordRule* FindRule(std::string_view W) {
   return nullptr;
 }
 
+// The closing tags of the open kinds that a reset covers, in the order of the tag table. The rows are unrolled at
+// compile time, so that each test reads its field directly: resets come with nearly every paragraph.
+template <size_t... K>
+size_t OpenTagsToReset(const format& F, bool Text, bool Paragraph, std::array<std::string_view, kTagKinds.size()>& List,
+                       std::index_sequence<K...>) {
+  size_t count = 0;
+  ((((IsParagraphKind(kTagKinds[K]) ? Paragraph : Text) && IsOpen(F, kTagKinds[K].Field))
+        ? void(List[count++] = kTagKinds[K].CloseTag)
+        : void()),
+   ...);
+  return count;
+}
+
 std::string Reset(TAction Action, TTagStack& Stack, format& F, int32_t Level) {
   const bool text = Action == TAction::ResetAll || Action == TAction::ResetText;
   const bool paragraph = Action == TAction::ResetAll || Action == TAction::ResetPar;
   if (text) Context().HiddenText = false;
   std::array<std::string_view, kTagKinds.size()> list;
-  size_t count = 0;
-  for (const TTagKind& kind : kTagKinds) {
-    if ((IsParagraphKind(kind) ? paragraph : text) && IsOpen(F, kind.Field)) list[count++] = kind.CloseTag;
-  }
+  const size_t count = OpenTagsToReset(F, text, paragraph, list, std::make_index_sequence<kTagKinds.size()>());
   if (count == 0) return {};
   return CloseTags(Stack, F, std::span<const std::string_view>(list.data(), count), Level);
 }
 
-std::string Face(const std::string& W, TTagStack& Stack, format& F, int32_t Level) {
-  int32_t n = StrToInt(std::string_view(W).substr(1));
+std::string Face(std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
+  int32_t n = StrToInt(W.substr(1));
   const std::string name = FontFace(n);
   std::string tag = std::string(kTagKinds[kFace].OpenTag) + "\"";
   AppendEscapedAttribute(tag, name);
@@ -167,8 +178,8 @@ std::string Face(const std::string& W, TTagStack& Stack, format& F, int32_t Leve
   return result;
 }
 
-std::string Size(const std::string& W, TTagStack& Stack, format& F, int32_t Level) {
-  const int32_t s = StrToInt(std::string_view(W).substr(2)) / 2;  // half-points, truncated toward zero
+std::string Size(std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
+  const int32_t s = StrToInt(W.substr(2)) / 2;  // half-points, truncated toward zero
   std::string result;
   if (F.size >= 0) result = CloseTags(Stack, F, {kTagKinds[kSize].CloseTag}, Level);
   std::string tag = FontSizeTag(s);
@@ -178,8 +189,8 @@ std::string Size(const std::string& W, TTagStack& Stack, format& F, int32_t Leve
   return result;
 }
 
-std::string Colour(const std::string& W, TTagStack& Stack, format& F, int32_t Level) {
-  const int32_t n = StrToInt(std::string_view(W).substr(2));
+std::string Colour(std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
+  const int32_t n = StrToInt(W.substr(2));
   const std::vector<std::string>& table = Context().ColourTable;
   const int32_t last = static_cast<int32_t>(table.size()) - 1;
   const int32_t index = n > last ? last : n;
@@ -197,7 +208,7 @@ std::string Colour(const std::string& W, TTagStack& Stack, format& F, int32_t Le
 
 }  // namespace
 
-std::string TranslateControlWord(const std::string& W, TTagStack& Stack, format& F, int32_t Level) {
+std::string TranslateControlWord(std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
   const TWordRule* found = FindRule(W);
   if (found == nullptr) return {};
   const TWordRule& rule = *found;

@@ -136,9 +136,8 @@ private:
   }
 
   size_t ControlWord(const TToken& Token) {
-    const std::string& word = FScanner.Word();
+    const std::string_view w = FScanner.Word();
     const size_t resume = Token.Next;
-    const std::string_view w = word;  // compared as a view: the length decides most comparisons
     // The table readers leave the working line at the table's closing brace, or empty at the end of the input.
     if (w == "fonttbl") {
       ReadFontTable(FSource, FLine, resume);
@@ -153,14 +152,15 @@ private:
       ReadTable(FSource, FLine);
       return 0;
     }
-    if (IsSkippedDestination(word)) {
+    if (IsSkippedDestination(w)) {
+      const bool picture = w == "pict";  // w lives in the working line, which the skip replaces
       RestOfLine(FSource, FLine, resume);
       SkipGroup(FSource, FLine);
-      if (w == "pict") EmitHtml(kPicturePlaceholder);
+      if (picture) EmitHtml(kPicturePlaceholder);
       return 0;
     }
     TGroupFrame& frame = FFrames.TopForChange();
-    const std::string html = TranslateControlWord(word, frame.Stack, frame.F, 0);
+    const std::string html = TranslateControlWord(w, frame.Stack, frame.F, 0);
     if (!html.empty()) EmitHtml(html);
     return resume;
   }

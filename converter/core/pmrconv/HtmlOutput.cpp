@@ -153,22 +153,22 @@ bool CleanPassChangesNothing(std::string_view S) {
       const size_t junction = slash - 2;  // the ">" before "</"
       const std::string_view before = S.substr(0, junction + 1);
       const std::string_view after = S.substr(junction + 1);
-      const bool fontClose = !fontNear && S.substr(junction).starts_with(kFontClose);
-      for (const TTagKind& kind : kTagKinds) {
-        if (kind.Clean == TCleanKind::FontWildcard) {
-          fontNear = fontNear || (fontClose && FontPrefixNear(S, junction, kind));
-        } else if (after.size() > 2 && kind.CloseTag[2] == after[2] && after.starts_with(kind.CloseTag) &&
-                   before.ends_with(kind.OpenTag)) {
-          // The letter after "</" above rules out most pairs before any text is compared.
+      for (const TTagKind* pair : kPairKinds) {
+        // The letter after "</" rules out most pairs before any text is compared.
+        if (after.size() > 2 && pair->CloseTag[2] == after[2] && after.starts_with(pair->CloseTag) &&
+            before.ends_with(pair->OpenTag)) {
           return false;
         }
+      }
+      if (!fontNear && S.substr(junction).starts_with(kFontClose)) {
+        for (const TTagKind* font : kFontKinds) fontNear = fontNear || FontPrefixNear(S, junction, *font);
       }
     }
     ++slash;
   }
   if (!fontNear) return true;
-  for (const TTagKind& kind : kTagKinds) {
-    if (kind.Clean == TCleanKind::FontWildcard && FontPatternMatches(S, kind)) return false;
+  for (const TTagKind* font : kFontKinds) {
+    if (FontPatternMatches(S, *font)) return false;
   }
   return true;
 }

@@ -1,8 +1,8 @@
 #include "pmrconv/LineSource.h"
 
+#include <algorithm>
+#include <cstring>
 #include <new>
-
-#include "pmrconv/ByteScan.h"
 
 namespace pmrconv {
 
@@ -42,7 +42,16 @@ bool TLineSource::Available() {
     }
     FWindow = std::string_view(FBlock.get(), got);
     FPos = 0;
+    FNextCR = FNextLF = FNextCtrlZ = kUnknown;
   }
+}
+
+size_t TLineSource::NextOf(char C, size_t& Known) {
+  if (Known == kUnknown || Known < FPos) {
+    const void* p = std::memchr(FWindow.data() + FPos, C, FWindow.size() - FPos);
+    Known = p ? static_cast<size_t>(static_cast<const char*>(p) - FWindow.data()) : FWindow.size();
+  }
+  return Known;
 }
 
 bool TLineSource::Eof() {
@@ -71,17 +80,16 @@ void TLineSource::AppendLine(std::string& Line) {
   if (Eof()) return;
   while (Available()) {
     const std::string_view window = FWindow;
-    const size_t at = detail::FindAnyOf3(window, FPos, kCR, kLF, kCtrlZ);
-    const size_t limit = at == std::string_view::npos ? window.size() : at;
+    const size_t limit = std::min({NextOf(kCR, FNextCR), NextOf(kLF, FNextLF), NextOf(kCtrlZ, FNextCtrlZ)});
     Line.append(window.data() + FPos, limit - FPos);
     FPos = limit;
-    if (at != std::string_view::npos) {
-      if (window[at] == kCtrlZ) {
+    if (limit < window.size()) {
+      if (window[limit] == kCtrlZ) {
         FEnded = FAtCtrlZ = true;
         return;
       }
       ++FPos;
-      FSkipLF = window[at] == kCR;  // Available() drops the LF of a CR LF whether it is in this window or the next
+      FSkipLF = window[limit] == kCR;  // Available() drops the LF of a CR LF whether it is in this window or the next
       FLineEnded = true;
       FLineEndBytes = 1;
       return;

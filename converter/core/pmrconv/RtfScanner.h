@@ -45,7 +45,7 @@ class TRtfScanner {
 public:
   TRtfScanner(TLineSource& Source, TWorkingLine& Line) : FSource(Source), FLine(Line) {}
 
-  // The token at I, which must be within the working line. A control word is kept in Word() until the next one.
+  // The token at I, which must be within the working line.
   TToken Read(size_t I, TLineJoin Join) {
     const char c = FLine[I];
     if (c == '{') return {TTokenKind::OpenBrace, I + 1};
@@ -71,7 +71,8 @@ public:
     }
   }
 
-  const std::string& Word() const noexcept { return FWord; }
+  // The control word of the last ControlWord token; valid until the working line changes.
+  std::string_view Word() const noexcept { return FWord; }
 
   // At the end of the working line: the next input line replaces it (I := 0) or is joined to it (I stays).
   // False at the end of the input.
@@ -90,12 +91,30 @@ public:
   }
 
 private:
-  TToken ControlWord(size_t I, TLineJoin Join);
+  TToken ControlWord(size_t I, TLineJoin Join) {
+    TToken token{TTokenKind::ControlWord};
+    const size_t end = WordEnd(FLine, I + 1);
+    FWord = FLine.Sub(I + 1, end - I - 1);
+    token.WordEnd = end;
+    if (end < FLine.Length()) {
+      // A blank delimiter belongs to the word; any other is scanned next.
+      token.Next = FLine[end] == ' ' ? end + 1 : end;
+      return token;
+    }
+    // The word ends the line: it is acted on, and the scan goes on with the next line (or, at the end of the input,
+    // the scan of this last line ends with it).
+    token.Next = end;
+    FWordCopy.assign(FWord);  // the next line may take the word's place
+    FWord = FWordCopy;
+    if (NextLine(token.Next, Join)) token.EndedLine = Join == TLineJoin::Replace;
+    return token;
+  }
   TToken LineEndBackslash(size_t I);
 
   TLineSource& FSource;
   TWorkingLine& FLine;
-  std::string FWord;
+  std::string_view FWord;
+  std::string FWordCopy;  // a word that ended its line, kept while the line is replaced or joined
   bool FLineEndPar = false;  // the line ends with a backslash that was read as "par"
 };
 

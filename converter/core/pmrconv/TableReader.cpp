@@ -96,12 +96,12 @@ private:
 
   // The control word of Token, whose backslash is at I.
   size_t ControlWord(const TToken& Token, size_t I) {
-    const std::string& word = FScanner.Word();
-    const std::string_view w = word;  // compared as a view: the length decides most comparisons
+    const std::string_view w = FScanner.Word();  // lives in the working line: compared before the line changes
     const size_t resume = Token.Next;
-    if (IsSkippedDestinationInTable(word)) {
+    if (IsSkippedDestinationInTable(w)) {
+      const bool picture = w == "pict";
       const size_t next = SkipDestination(resume);
-      if (w == "pict") Write(kPicturePlaceholder);
+      if (picture) Write(kPicturePlaceholder);
       return next;
     }
     if (w == "par" || w == "sect") {
@@ -114,7 +114,7 @@ private:
       return resume;
     }
     if (w == "pard" || (w == "widctlpar" && !IntblFollows(resume))) {
-      return ParagraphStart(word, I, Token.WordEnd, resume, Token.EndedLine);
+      return ParagraphStart(w == "pard", I, Token.WordEnd, resume, Token.EndedLine);
     }
     if (w == "trowd") {
       FLookAhead = false;
@@ -140,7 +140,7 @@ private:
       FCellText.clear();
       return resume;
     }
-    Write(TranslateControlWord(word, FStack, FFormat, FLevel));
+    Write(TranslateControlWord(w, FStack, FFormat, FLevel));
     return resume;
   }
 
@@ -150,8 +150,8 @@ private:
     return FFormat.table == tsRowEnd && FLine.Find(TNeedle::Intbl, 0) == Resume;
   }
 
-  // \pard, or \widctlpar without \intbl after it. I is the word's backslash, End the position after the word.
-  size_t ParagraphStart(const std::string& Word, size_t I, size_t End, size_t Resume, bool EndedLine) {
+  // \pard (Pard) or \widctlpar without \intbl after it. I is the word's backslash, End the position after the word.
+  size_t ParagraphStart(bool Pard, size_t I, size_t End, size_t Resume, bool EndedLine) {
     size_t next = Resume;
     if (FFormat.table == tsRowEnd) {
       if (FLookAhead) {
@@ -172,7 +172,7 @@ private:
       FLookAhead = true;
       FHiddenAtLookAhead = FCtx.HiddenText;
     }
-    if (Word == "pard") Write(TranslateControlWord("pard", FStack, FFormat, FLevel));
+    if (Pard) Write(TranslateControlWord("pard", FStack, FFormat, FLevel));
     return next;
   }
 

@@ -50,16 +50,85 @@ inline constexpr std::string_view kFontPairSuffix = "></FONT>";
 // and remove text with it.
 inline constexpr std::string_view kNotInFontValue = "<>";
 
-// The kind of a closing tag as kept on the stack; nullptr for any other text.
-const TTagKind* TagKindOfClose(std::string_view CloseTag);
+// The kind of a closing tag as kept on the stack; nullptr for any other text. Tags pushed by the readers refer to
+// the table's own text, so most are told by their address alone.
+inline const TTagKind* TagKindOfClose(std::string_view CloseTag) {
+  for (const TTagKind& kind : kTagKinds) {
+    if (kind.CloseTag.data() == CloseTag.data()) return &kind;
+  }
+  for (const TTagKind& kind : kTagKinds) {
+    if (kind.CloseTag == CloseTag) return &kind;
+  }
+  return nullptr;
+}
 
-// Whether the tag of Field is open in F, and clearing it to its reset value.
-bool IsOpen(const format& F, TTagField Field);
-void ClearField(format& F, TTagField Field);
+namespace detail {
+// The boolean field of a kind; nullptr for the font kinds, whose fields hold a value. TFormat is format or const
+// format.
+template <typename TFormat>
+constexpr auto FlagOf(TFormat& F, TTagField Field) -> decltype(&F.bold) {
+  switch (Field) {
+    case TTagField::Bold: return &F.bold;
+    case TTagField::Italic: return &F.italic;
+    case TTagField::Underline: return &F.underline;
+    case TTagField::Sup: return &F.sup;
+    case TTagField::Sub: return &F.sub;
+    case TTagField::Strike: return &F.strike;
+    case TTagField::Center: return &F.center;
+    case TTagField::Right: return &F.right;
+    case TTagField::Size:
+    case TTagField::Colour:
+    case TTagField::Face: break;
+  }
+  return nullptr;
+}
+}  // namespace detail
+
+// Whether the tag of Field is open in F.
+inline bool IsOpen(const format& F, TTagField Field) {
+  if (const bool* flag = detail::FlagOf(F, Field)) return *flag;
+  if (Field == TTagField::Size) return F.size != -1;
+  if (Field == TTagField::Colour) return F.color != "none";
+  return F.face >= 0;
+}
+
+// Clears the field of a closed tag to its reset value.
+inline void ClearField(format& F, TTagField Field) {
+  if (bool* flag = detail::FlagOf(F, Field)) {
+    *flag = false;
+  } else if (Field == TTagField::Size) {
+    F.size = -1;
+  } else if (Field == TTagField::Colour) {
+    F.color = "none";
+  } else {
+    F.face = -1;
+  }
+}
+
 // Marks the tag of a boolean field open; the font kinds carry values, which their control words set.
-void SetFlag(format& F, TTagField Field);
+inline void SetFlag(format& F, TTagField Field) {
+  if (bool* flag = detail::FlagOf(F, Field)) *flag = true;
+}
 
 // The paragraph kinds (alignment) are reset by "pard" and its like, the others by "plain".
 constexpr bool IsParagraphKind(const TTagKind& Kind) { return Kind.Clean == TCleanKind::BlockPair; }
+
+// The rows of the literal pair steps and of the font steps, each in the order of the table.
+template <bool Font>
+constexpr auto KindsOfClean() {
+  constexpr size_t kCount = [] {
+    size_t n = 0;
+    for (const TTagKind& kind : kTagKinds) n += (kind.Clean == TCleanKind::FontWildcard) == Font ? 1 : 0;
+    return n;
+  }();
+  std::array<const TTagKind*, kCount> kinds{};
+  size_t n = 0;
+  for (const TTagKind& kind : kTagKinds) {
+    if ((kind.Clean == TCleanKind::FontWildcard) == Font) kinds[n++] = &kind;
+  }
+  return kinds;
+}
+inline constexpr auto kPairKinds = KindsOfClean<false>();
+inline constexpr auto kFontKinds = KindsOfClean<true>();
 
 }  // namespace pmrconv
