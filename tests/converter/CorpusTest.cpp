@@ -27,7 +27,8 @@ std::vector<TDocument> CorpusDocuments() {
   const fs::path dir = PMRCONV_CORPUS_DIR;
   if (!fs::is_directory(dir)) return documents;
   for (const auto& entry : fs::directory_iterator(dir)) {
-    if (entry.path().extension() == ".rtf") documents.push_back({entry.path().filename().string(), ReadAll(entry.path())});
+    if (entry.path().extension() != ".rtf") continue;
+    documents.push_back({entry.path().filename().string(), ReadAll(entry.path())});
   }
   return documents;
 }
@@ -77,7 +78,8 @@ TEST_F(Corpus, LineEndsNeverChangeThePage) {
     const std::string crlf = ConvertOrFail(WithLineEnds(document.Text, "\r\n"));
     for (const char* end : {"\n", "\r"}) {
       Context().FontTable = {};
-      EXPECT_TRUE(ConvertOrFail(WithLineEnds(document.Text, end)) == crlf) << "differs with " << testing::PrintToString(end);
+      EXPECT_TRUE(ConvertOrFail(WithLineEnds(document.Text, end)) == crlf)
+          << "differs with " << testing::PrintToString(end);
     }
     ++checked;
   }

@@ -41,7 +41,8 @@ TEST_F(WriterLayouts, FontTablesOverManyLinesWithCodesInNames) {
 }
 
 TEST_F(WriterLayouts, FontTablesWithoutAGroupPerEntry) {
-  const std::string mac = "{\\rtf1\\ansi{\\fonttbl\\f0\\fswiss\\fcharset0 Helvetica;\\f1\\fnil\\fcharset0 Menlo-Regular;}\n"
+  const std::string mac =
+      "{\\rtf1\\ansi{\\fonttbl\\f0\\fswiss\\fcharset0 Helvetica;\\f1\\fnil\\fcharset0 Menlo-Regular;}\n"
                           "\\f0 text \\f1 code\\par\n}";
   EXPECT_EQ(ConvertText(mac, "t.rtf"),
             PageOf("<FONT FACE=\"Helvetica\">text </FONT><FONT FACE=\"Menlo-Regular\">code<BR></FONT>"));

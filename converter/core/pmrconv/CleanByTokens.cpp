@@ -178,9 +178,8 @@ bool TTagList::FontStep(int K) {
   // "</FONT>" right after it.
   const uint32_t close = FTokens[start].Next;
   ++FWork;
-  if (!FTokens[close].IsFontClose || FTokens[start].Length - kFontKinds[k]->OpenTag.size() - 1 > kFontKinds[k]->MaxMiddle) {
-    return false;
-  }
+  const size_t value = FTokens[start].Length - kFontKinds[k]->OpenTag.size() - 1;
+  if (!FTokens[close].IsFontClose || value > kFontKinds[k]->MaxMiddle) return false;
   std::string match;
   for (uint32_t t = start;; t = FTokens[t].Next) {
     match.append(TokenText(t));

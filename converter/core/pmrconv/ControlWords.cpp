@@ -49,8 +49,12 @@ struct TWordRule {
 };
 
 // A rule that opens or closes a tag of Kind.
-constexpr TWordRule Opens(std::string_view Word, TKind Kind) { return {Word, TMatch::Exact, TAction::Open, {}, Kind}; }
-constexpr TWordRule Closes(std::string_view Word, TKind Kind) { return {Word, TMatch::Exact, TAction::Close, {}, Kind}; }
+constexpr TWordRule Opens(std::string_view Word, TKind Kind) {
+  return {Word, TMatch::Exact, TAction::Open, {}, Kind};
+}
+constexpr TWordRule Closes(std::string_view Word, TKind Kind) {
+  return {Word, TMatch::Exact, TAction::Close, {}, Kind};
+}
 
 constexpr std::string_view kTab = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
 

@@ -108,7 +108,8 @@ private:
 
   // False for a word that ends the table early: a paragraph word shows that the table has no closing brace.
   bool Word(std::string_view W) {
-    if (W.size() > 1 && W[0] == 'f' && std::all_of(W.begin() + 1, W.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    const auto digit = [](char C) { return C >= '0' && C <= '9'; };
+    if (W.size() > 1 && W[0] == 'f' && std::all_of(W.begin() + 1, W.end(), digit)) {
       if (FDepth > 1) return true;
       const int32_t number = StrToInt(std::string_view(W).substr(1));
       if (FActive && FDepth == FEntryDepth && !FNumbered && FName.empty()) {

@@ -217,7 +217,9 @@ std::string CleanEmptyTags(std::string_view Text) {
   while (!detail::CleanPassChangesNothing(s)) {
     std::string next = Zufuncs::ReplaceList(kCharacterPairs, kCharacterEmpty, s);
     next = Zufuncs::ReplaceList(kBlockPairs, kBlockEmpty, next);
-    for (const TWildcardStep& step : kWildcardSteps) next = Zufuncs::WildcardReplace(step.Pattern, "", next, step.MaxMiddle, kNotInFontValue);
+    for (const TWildcardStep& step : kWildcardSteps) {
+      next = Zufuncs::WildcardReplace(step.Pattern, "", next, step.MaxMiddle, kNotInFontValue);
+    }
     s = std::move(next);
   }
   return s;

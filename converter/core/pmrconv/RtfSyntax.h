@@ -22,7 +22,8 @@ constexpr std::array<uint8_t, 256> MakeWordChars() {
   std::array<uint8_t, 256> t{};
   for (size_t c = 0; c < 256; ++c) {
     const char ch = static_cast<char>(c);
-    t[c] = static_cast<uint8_t>(((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') ? 1 : 0) | (IsWordChar(ch) ? 2 : 0));
+    const bool letter = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
+    t[c] = static_cast<uint8_t>((letter ? 1 : 0) | (IsWordChar(ch) ? 2 : 0));
   }
   return t;
 }
