@@ -1,9 +1,10 @@
+#include "pmrconv/FontColourTables.h"
+
 #include <algorithm>
 #include <string>
 
 #include "pmrconv/Context.h"
 #include "pmrconv/Errors.h"
-#include "pmrconv/FontColourTables.h"
 #include "pmrconv/RtfScanner.h"
 
 namespace pmrconv {
