@@ -33,9 +33,9 @@ std::string PlainPasses(std::string S) {
   for (;;) {
     std::string next = Zufuncs::ReplaceList(kCharacter, kNoCharacter, S);
     next = Zufuncs::ReplaceList(kBlock, kNoBlock, next);
-    next = Zufuncs::WildcardReplace("<FONT SIZE=*></FONT>", "", next, 3);
-    next = Zufuncs::WildcardReplace("<FONT COLOR=*></FONT>", "", next, 9);
-    next = Zufuncs::WildcardReplace("<FONT FACE=*></FONT>", "", next, 12);
+    next = Zufuncs::WildcardReplace("<FONT SIZE=*></FONT>", "", next, 3, "<>");
+    next = Zufuncs::WildcardReplace("<FONT COLOR=*></FONT>", "", next, 9, "<>");
+    next = Zufuncs::WildcardReplace("<FONT FACE=*></FONT>", "", next, 12, "<>");
     if (next == S) return S;
     S = std::move(next);
   }

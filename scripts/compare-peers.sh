@@ -150,8 +150,8 @@ measure() {
 }
 
 mib() { awk -v b="$(stat -c %s "$1")" 'BEGIN { printf "%.2f", b / 1048576 }'; }
-# The longest line as the converter reads it: lines end at CR, an LF alone is part of the line.
-longest_line() { LC_ALL=C awk 'BEGIN { RS = "\r" } { n = length($0); if (n > m) m = n } END { print m + 0 }' "$1"; }
+# The longest line as the converter reads it: lines end at CR, LF or CR LF.
+longest_line() { LC_ALL=C awk 'BEGIN { RS = "\r\n|\r|\n" } { n = length($0); if (n > m) m = n } END { print m + 0 }' "$1"; }
 
 lo_profile="$work/lo-profile"
 soffice_cmd=(soffice "-env:UserInstallation=file://$lo_profile" --headless --convert-to html --outdir "$outs")

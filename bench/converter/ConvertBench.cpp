@@ -1,7 +1,7 @@
-// Converting generated documents held in memory: each kind of document at 1, 10 and 100 MiB, once with CR LF line
-// ends and once with LF alone (where the whole document arrives as one line). Reports MiB/s and the time per MiB,
-// which should stay flat across the sizes. Only the document being timed is kept, so the 100 MiB cases need a few
-// hundred MB of memory at most; --benchmark_filter='-MB:100' leaves them out.
+// Converting generated documents held in memory: each kind of document at 1, 10 and 100 MiB, once with CR LF line ends
+// and once with LF alone. Reports MiB/s and the time per MiB, which should stay flat across the sizes. Only the
+// document being timed is kept, so the 100 MiB cases need a few hundred MB of memory at most;
+// --benchmark_filter='-MB:100' leaves them out.
 
 #include <benchmark/benchmark.h>
 

@@ -122,7 +122,7 @@ public:
     }
     FOut.Raw("}");
     FOut.EndLine();
-    // The colour table on a line of its own: a "\par" on its line would stop the reading of its entries.
+    // The colour table on a line of its own, as word processors write it.
     FOut.Raw("{\\colortbl;");
     for (size_t c = 1; c < Colours; ++c) {
       FOut.Raw("\\red" + std::to_string(c * 37 % 256) + "\\green" + std::to_string(c * 91 % 256) + "\\blue" +

@@ -21,7 +21,7 @@ enum class TDocKind {
 
 enum class TLineEnds {
   CrLf,    // lines of at most about 200 characters, as word processors write them
-  LfOnly,  // the same document with LF alone, which the converter reads as one line
+  LfOnly,  // the same document with LF alone, as Linux and macOS writers end their lines
 };
 
 // All kinds, in the order the benchmark lists them.

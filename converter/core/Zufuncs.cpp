@@ -17,7 +17,8 @@ std::string ReplaceAll(std::string_view Find, std::string_view Replacement, std:
   return result;
 }
 
-std::string WildcardMatch(std::string_view Pattern, std::string_view Source, int MaxMiddle) {
+std::string WildcardMatch(std::string_view Pattern, std::string_view Source, int MaxMiddle,
+                          std::string_view MiddleExcludes) {
   const size_t star = Pattern.find('*');
   if (star == 0 || star == std::string_view::npos || star + 1 >= Pattern.size()) return {};
   const std::string_view prefix = Pattern.substr(0, star);
@@ -28,13 +29,17 @@ std::string WildcardMatch(std::string_view Pattern, std::string_view Source, int
   const size_t end = Source.find(suffix, middle);
   if (end == std::string_view::npos) return {};
   if (MaxMiddle < 0 || end - middle > static_cast<size_t>(MaxMiddle)) return {};
+  if (!MiddleExcludes.empty() &&
+      Source.substr(middle, end - middle).find_first_of(MiddleExcludes) != std::string_view::npos) {
+    return {};
+  }
   return std::string(Source.substr(begin, end + suffix.size() - begin));
 }
 
 std::string WildcardReplace(std::string_view Pattern, std::string_view Replacement, std::string_view Source,
-                            int MaxMiddle) {
+                            int MaxMiddle, std::string_view MiddleExcludes) {
   if (Pattern.find('*') == std::string_view::npos) return ReplaceAll(Pattern, Replacement, Source);
-  const std::string match = WildcardMatch(Pattern, Source, MaxMiddle);
+  const std::string match = WildcardMatch(Pattern, Source, MaxMiddle, MiddleExcludes);
   if (match.empty()) return std::string(Source);
   return ReplaceAll(match, Replacement, Source);
 }

@@ -13,13 +13,14 @@ std::string ReplaceAll(std::string_view Find, std::string_view Replacement, std:
 
 // Pattern is Prefix*Suffix with the star neither first nor last. Returns Prefix, Middle and Suffix as they stand in
 // Source for the first occurrence of Prefix and the first Suffix after it, when Middle has at most MaxMiddle
-// characters; otherwise (or for a pattern without a usable star) the empty string. Later occurrences of Prefix are
-// never tried.
-std::string WildcardMatch(std::string_view Pattern, std::string_view Source, int MaxMiddle);
+// characters and none of the characters of MiddleExcludes; otherwise (or for a pattern without a usable star) the
+// empty string. Later occurrences of Prefix are never tried.
+std::string WildcardMatch(std::string_view Pattern, std::string_view Source, int MaxMiddle,
+                          std::string_view MiddleExcludes = {});
 
 // Without a star: ReplaceAll(Pattern, ...). With one: every copy of the first acceptable match is replaced.
 std::string WildcardReplace(std::string_view Pattern, std::string_view Replacement, std::string_view Source,
-                            int MaxMiddle);
+                            int MaxMiddle, std::string_view MiddleExcludes = {});
 
 // ReplaceAll for each pair in order; lists of different lengths leave Source unchanged.
 std::string ReplaceList(const std::vector<std::string>& Finds, const std::vector<std::string>& Replacements,

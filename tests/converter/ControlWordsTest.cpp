@@ -90,8 +90,7 @@ TEST_F(ControlWords, ParametersThatAreNoIntegersEndTheConversion) {
   ExpectError<EConvertError>("{a\\f1x b}", "'1x' ist kein gültiger Integerwert", "a");
   ExpectError<EConvertError>("{a\\fs b}", "'' ist kein gültiger Integerwert", "a");
   ExpectError<EConvertError>("{\\b a\\fswiss b}", "'wiss' ist kein gültiger Integerwert", "<B>a");
-  // A table of the automatic entry alone leaves its ";" to the group reader, which writes it as text.
-  ExpectError<EConvertError>("{{\\colortbl;}a\\cfpat1 b}", "'pat1' ist kein gültiger Integerwert", ";a");
+  ExpectError<EConvertError>("{{\\colortbl;}a\\cfpat1 b}", "'pat1' ist kein gültiger Integerwert", "a");
   ExpectError<EConvertError>("{a\\fs99999999999 b}", "'99999999999' ist kein gültiger Integerwert", "a");
   ExpectError<EConvertError>("{a\\f2147483648 b}", "'2147483648' ist kein gültiger Integerwert", "a");
   EXPECT_EQ(Body("{\\fs-2147483648 a}"), "<FONT SIZE=-2>a</FONT>");
@@ -100,7 +99,7 @@ TEST_F(ControlWords, ParametersThatAreNoIntegersEndTheConversion) {
 TEST_F(ControlWords, ColourReferencesTheTableCannotAnswerEndTheConversion) {
   ExpectError<EListError>("{a\\cf1 b}", "Der Index der Liste überschreitet das Maximum (-1)", "a");
   ExpectError<EListError>("{a\\cf-5 b}", "Der Index der Liste überschreitet das Maximum (-1)", "a");
-  ExpectError<EListError>("{{\\colortbl;}a\\cf-2 b}", "Der Index der Liste überschreitet das Maximum (-2)", ";a");
+  ExpectError<EListError>("{{\\colortbl;}a\\cf-2 b}", "Der Index der Liste überschreitet das Maximum (-2)", "a");
   EXPECT_STREQ(EListError("x").ClassName(), "EListError");
 }
 

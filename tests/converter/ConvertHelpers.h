@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,12 @@ inline std::string Repeat(std::string_view Piece, size_t Times) {
   s.reserve(Piece.size() * Times);
   for (size_t i = 0; i < Times; ++i) s += Piece;
   return s;
+}
+
+// Text with every line end (CR LF, CR or LF) written End.
+inline std::string WithLineEnds(std::string_view Text, const char* End) {
+  static const std::regex kLineEnd("\r\n|\r|\n");
+  return std::regex_replace(std::string(Text), kLineEnd, End);
 }
 
 // The page lines between the head and the tail, each with its CR LF.

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ConvertHelpers.h"
-#include "Zufuncs.h"
+#include "CleanReference.h"
 #include "pmrconv/HtmlOutput.h"
 
 using namespace pmrconv;
@@ -20,21 +20,6 @@ double SecondsFor(TStep&& Step) {
   const auto start = std::chrono::steady_clock::now();
   Step();
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-// The clean-up's five substitutions, pass after pass until a pass changes nothing.
-std::string PlainPasses(std::string S) {
-  const std::vector<std::string> pairs = {"<B></B>", "<I></I>", "<U></U>", "<SUP></SUP>", "<SUB></SUB>", "<S></S>"};
-  const std::vector<std::string> blocks = {"<CENTER></CENTER>", "<DIV ALIGN=right></DIV>"};
-  for (;;) {
-    std::string s = Zufuncs::ReplaceList(pairs, std::vector<std::string>(pairs.size()), S);
-    s = Zufuncs::ReplaceList(blocks, std::vector<std::string>(blocks.size()), s);
-    s = Zufuncs::WildcardReplace("<FONT SIZE=*></FONT>", "", s, 3);
-    s = Zufuncs::WildcardReplace("<FONT COLOR=*></FONT>", "", s, 9);
-    s = Zufuncs::WildcardReplace("<FONT FACE=*></FONT>", "", s, 12);
-    if (s == S) return s;
-    S = std::move(s);
-  }
 }
 
 }  // namespace

@@ -46,15 +46,16 @@ using Lines = std::vector<std::string>;
 
 }  // namespace
 
-TEST(LineSource, CutsAtCrWithCrLfAsOneLineEndAndLoneLfAsText) {
+TEST(LineSource, CutsAtCrLfCrOrLfAlike) {
   const std::pair<std::string, Lines> cases[] = {
       {"", {}},
       {"abc", {"abc"}},
       {"abc\r\n", {"abc"}},
       {"abc\r\n\r\n", {"abc", ""}},
       {"a\rb\r\rc", {"a", "b", "", "c"}},
-      {"a\nb\nc\n", {"a\nb\nc\n"}},
-      {"a\r\n\nb", {"a", "\nb"}},
+      {"a\nb\nc\n", {"a", "b", "c"}},
+      {"a\r\n\nb", {"a", "", "b"}},
+      {"a\n\rb\r\r\nc", {"a", "", "b", "", "c"}},
       {"ab\x1a" "cd\r\nef", {"ab"}},
       {"\x1a", {}},
       {"ab\r\n\x1a\r\nxy", {"ab"}},
@@ -67,6 +68,41 @@ TEST(LineSource, CutsAtCrWithCrLfAsOneLineEndAndLoneLfAsText) {
       TLineSource blocks(reader, block);
       EXPECT_EQ(LinesOf(blocks), expected) << "blocks of " << block << ": " << testing::PrintToString(text);
     }
+  }
+}
+
+// Binary data may hold code 26 and CR LF: the reader that skips it passes the Ctrl-Z and counts the line end's bytes.
+TEST(LineSource, ACtrlZCanBePassedAsDataAndLineEndsTellTheirBytes) {
+  const std::string text = "ab\r\ncd\x1a" "ef\x1a\rg\nh";
+  for (size_t block = 1; block <= 4; ++block) {
+    SCOPED_TRACE(block);
+    TSmallBlocks reader(text, block);
+    TLineSource source(reader, block);
+    std::string line;
+    source.ReadLine(line);
+    EXPECT_EQ(line, "ab");
+    EXPECT_TRUE(source.LineEnded());
+    EXPECT_FALSE(source.Eof());
+    EXPECT_EQ(source.LineEndBytes(), 2u);
+    EXPECT_FALSE(source.PassCtrlZ());  // not stopped at one
+    source.ReadLine(line);
+    EXPECT_EQ(line, "cd");
+    EXPECT_FALSE(source.LineEnded());
+    EXPECT_TRUE(source.Eof());
+    EXPECT_TRUE(source.PassCtrlZ());
+    source.ReadLine(line);
+    EXPECT_EQ(line, "ef");
+    EXPECT_TRUE(source.Eof());  // the next Ctrl-Z ends the input again
+    EXPECT_TRUE(source.PassCtrlZ());
+    source.ReadLine(line);
+    EXPECT_EQ(line, "");
+    EXPECT_EQ(source.LineEndBytes(), 1u);
+    source.ReadLine(line);
+    EXPECT_EQ(line, "g");
+    source.ReadLine(line);
+    EXPECT_EQ(line, "h");
+    EXPECT_TRUE(source.Eof());
+    EXPECT_FALSE(source.PassCtrlZ());
   }
 }
 

@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "Zufuncs.h"
+#include "CleanReference.h"
 #include "pmrconv/Context.h"
 #include "pmrconv/HtmlOutput.h"
 
 using namespace pmrconv;
+using namespace pmrconv::test;
 
 namespace {
 
@@ -39,21 +40,6 @@ TEST(CleanEmptyTags, RemovesNestedEmptyPairsOverSeveralPasses) {
   EXPECT_EQ(CleanEmptyTags(longFace), longFace);
   EXPECT_EQ(CleanEmptyTags("<B>a</B><DIV ALIGN=right></DIV>"), "<B>a</B>");
 }
-
-namespace {
-
-// One pass of the clean-up, step by step as the five substitutions are defined.
-std::string OneCleanPass(const std::string& S) {
-  const std::vector<std::string> pairs = {"<B></B>", "<I></I>", "<U></U>", "<SUP></SUP>", "<SUB></SUB>", "<S></S>"};
-  const std::vector<std::string> blocks = {"<CENTER></CENTER>", "<DIV ALIGN=right></DIV>"};
-  std::string s = Zufuncs::ReplaceList(pairs, std::vector<std::string>(pairs.size()), S);
-  s = Zufuncs::ReplaceList(blocks, std::vector<std::string>(blocks.size()), s);
-  s = Zufuncs::WildcardReplace("<FONT SIZE=*></FONT>", "", s, 3);
-  s = Zufuncs::WildcardReplace("<FONT COLOR=*></FONT>", "", s, 9);
-  return Zufuncs::WildcardReplace("<FONT FACE=*></FONT>", "", s, 12);
-}
-
-}  // namespace
 
 // The quick test that lets clean chunks skip the clean-up must agree with a real pass on every chunk, including
 // near misses: pairs split by text, middles one character too long, a second prefix behind a failing first one.

@@ -10,6 +10,12 @@ using namespace pmrconv::test;
 
 namespace {
 
+// Where a table reader starts: after the keyword, or at the start when the line follows the keyword's line.
+size_t AfterKeyword(std::string_view Line, std::string_view Keyword) {
+  const size_t at = Line.find(Keyword);
+  return at == std::string_view::npos ? 0 : at + Keyword.size();
+}
+
 class FontTables : public ConverterTest {
 protected:
   // Reads a font table from Text; returns the working line left.
@@ -17,7 +23,7 @@ protected:
     TLineSource source(Text);
     TWorkingLine line;
     line.ReadNext(source);
-    ReadFontTable(source, line);
+    ReadFontTable(source, line, AfterKeyword(line.View(), "\\fonttbl"));
     return std::string(line.View());
   }
   const font& Slot(size_t I) { return Context().FontTable[I]; }
@@ -30,7 +36,7 @@ protected:
     TLineSource source(Text);
     TWorkingLine line;
     line.ReadNext(source);
-    ReadColourTable(source, line);
+    ReadColourTable(source, line, AfterKeyword(line.View(), "\\colortbl"));
     return std::string(line.View());
   }
   const std::vector<std::string>& Table() { return Context().ColourTable; }
@@ -89,16 +95,11 @@ TEST_F(FontTables, SlotsCarryOverToTheNextDocument) {
             "<FONT FACE=\"Verdana\">a</FONT><FONT FACE=\"Courier\">b</FONT><FONT FACE=\"Times\">c</FONT>");
 }
 
-TEST_F(FontTables, TablesThatStopEarlyAreReadAsTextWithoutLooping) {
+TEST_F(FontTables, EmptyTablesAndTablesWithoutTheirBraceEndWithoutLooping) {
   EXPECT_EQ(Body("{{\\fonttbl}a}"), "a");
   EXPECT_EQ(Body("{{\\fonttbl\\fonttbl\\fonttbl}a}"), "a");
-  // Not one group per font: the names and ";" become text, and \fswiss is taken for a size.
-  try {
-    ConvertText("{{\\fonttbl\\f0\\fswiss Arial;\\f1\\fswiss Times;}x}", "t.rtf");
-    FAIL() << "no error";
-  } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), "'wiss' ist kein gültiger Integerwert");
-  }
+  EXPECT_EQ(Body("{\\fonttbl{\\f0 Arial;}\\pard\\f0 a}"), "<FONT FACE=\"Arial\">a</FONT>");
+  EXPECT_EQ(Body("{x{\\fonttbl{\\f0 Ari"), "x");
 }
 
 TEST_F(ColourTables, ReadsTheAutomaticEntryOnlyWhenTheTableStartsEmpty) {
@@ -127,10 +128,11 @@ TEST_F(ColourTables, ReadsEntriesAcrossLines) {
   EXPECT_EQ(Table(), (Strings{"#000000", "#010203"}));
 }
 
-TEST_F(ColourTables, ALineWithParReadsNoEntryAndTheReaderDoesNotLoop) {
-  EXPECT_EQ(Read("\\colortbl;\\red255\\green0\\blue0;}\\pard x"), "\\colortbl;\\red255\\green0\\blue0;}\\pard x");
-  EXPECT_EQ(Table(), (Strings{"#000000"}));
-  // The group reader goes on after the keyword: the entries are read as text and words.
-  EXPECT_EQ(Body("{{\\colortbl;\\red255\\green0\\blue0;}\\pard\\cf1 x}"), ";;<FONT COLOR=\"#000000\">x</FONT>");
-  EXPECT_EQ(Body("{{\\colortbl\\red1}a}"), "a");
+TEST_F(ColourTables, EntriesAreReadUpToTheTablesBraceWhateverFollowsOnTheLine) {
+  EXPECT_EQ(Read("\\colortbl;\\red255\\green0\\blue0;}\\pard x"), "}\\pard x");
+  EXPECT_EQ(Table(), (Strings{"#000000", "#FF0000"}));
+  EXPECT_EQ(Body("{{\\colortbl;\\red255\\green0\\blue0;}\\pard\\cf1 x}"), "<FONT COLOR=\"#FF0000\">x</FONT>");
+  EXPECT_EQ(Body("{{\\colortbl\\red1}a}"), "a");  // an entry without its ";" is no entry
+  Read("\\colortbl ;\\red1\\green2\\blue3;}");  // the blank is the keyword's delimiter
+  EXPECT_EQ(Table(), (Strings{"#000000", "#010203"}));
 }

@@ -6,19 +6,15 @@
 #include <unordered_map>
 #include <vector>
 
+#include "pmrconv/TagTable.h"
+
 namespace pmrconv::detail {
 
 namespace {
 
-// The pairs of the clean-up's first two steps, in the order in which the steps remove them.
-constexpr std::array<std::string_view, 8> kOpenTags = {"<B>",   "<I>", "<U>",      "<SUP>",
-                                                       "<SUB>", "<S>", "<CENTER>", "<DIV ALIGN=right>"};
-constexpr std::array<std::string_view, 8> kCloseTags = {"</B>",   "</I>", "</U>",       "</SUP>",
-                                                        "</SUB>", "</S>", "</CENTER>", "</DIV>"};
-// The wildcard steps: prefix and the bound of the middle between it and "></FONT>".
-constexpr std::array<std::string_view, 3> kFontPrefixes = {"<FONT SIZE=", "<FONT COLOR=", "<FONT FACE="};
-constexpr std::array<int64_t, 3> kFontMiddles = {3, 9, 12};
-constexpr std::string_view kFontClose = "</FONT>";
+constexpr size_t kPairCount = kPairKinds.size();
+constexpr size_t kFontCount = kFontKinds.size();
+constexpr std::string_view kFontClose = kFontPairSuffix.substr(1);
 
 constexpr uint32_t kNone = UINT32_MAX;
 
@@ -29,11 +25,10 @@ struct TToken {
   uint32_t Prev = kNone;
   uint32_t Next = kNone;
   bool Alive = true;
-  bool IsTag = false;
   bool IsFontClose = false;
-  int8_t Open = -1;    // index into kOpenTags
-  int8_t Close = -1;   // index into kCloseTags
-  int8_t Prefix = -1;  // index into kFontPrefixes
+  int8_t Open = -1;    // index into kPairKinds: the token is its opening tag
+  int8_t Close = -1;   // index into kPairKinds: the token is its closing tag
+  int8_t Prefix = -1;  // index into kFontKinds
 };
 
 class TTagList {
@@ -65,12 +60,12 @@ private:
   std::string_view FText;
   std::vector<TToken> FTokens;  // FTokens[0] and FTokens.back() are empty ends that are never removed
   // Left tags of pairs that may stand next to each other now, for the step of their kind; stale entries are skipped.
-  std::array<std::vector<uint32_t>, kOpenTags.size()> FPending;
+  std::array<std::vector<uint32_t>, kPairCount> FPending;
   std::vector<uint32_t> FStepPairs;
   // The font tags of each kind in text order, the first one alive, and those of each exact tag text.
-  std::array<std::vector<uint32_t>, kFontPrefixes.size()> FFontTags;
-  std::array<size_t, kFontPrefixes.size()> FFirstFont{};
-  std::array<std::unordered_map<std::string_view, std::vector<uint32_t>>, kFontPrefixes.size()> FSameTags;
+  std::array<std::vector<uint32_t>, kFontCount> FFontTags;
+  std::array<size_t, kFontCount> FFirstFont{};
+  std::array<std::unordered_map<std::string_view, std::vector<uint32_t>>, kFontCount> FSameTags;
   std::vector<std::pair<uint32_t, uint32_t>> FMatches;
   uint64_t FWork = 0;
 };
@@ -86,15 +81,14 @@ bool TTagList::Build() {
       const size_t end = FText.find_first_of("<>", i + 1);
       if (end == std::string_view::npos || FText[end] != '>') return false;
       token.Length = static_cast<uint32_t>(end + 1 - i);
-      token.IsTag = true;
       const std::string_view tag = FText.substr(i, token.Length);
-      for (size_t p = 0; p < kOpenTags.size(); ++p) {
-        if (tag == kOpenTags[p]) token.Open = static_cast<int8_t>(p);
-        if (tag == kCloseTags[p]) token.Close = static_cast<int8_t>(p);
+      for (size_t p = 0; p < kPairCount; ++p) {
+        if (tag == kPairKinds[p]->OpenTag) token.Open = static_cast<int8_t>(p);
+        if (tag == kPairKinds[p]->CloseTag) token.Close = static_cast<int8_t>(p);
       }
       token.IsFontClose = tag == kFontClose;
-      for (size_t k = 0; k < kFontPrefixes.size(); ++k) {
-        if (tag.starts_with(kFontPrefixes[k])) token.Prefix = static_cast<int8_t>(k);
+      for (size_t k = 0; k < kFontCount; ++k) {
+        if (tag.starts_with(kFontKinds[k]->OpenTag)) token.Prefix = static_cast<int8_t>(k);
       }
       i = end + 1;
     } else {
@@ -170,7 +164,8 @@ bool TTagList::MatchesAt(uint32_t U, std::string_view M, uint32_t& Last) {
 }
 
 // WildcardReplace of one font pattern: the first tag with the prefix, the first "></FONT>" after it within the
-// middle bound, and then every copy of that match, left to right and without overlap.
+// middle bound and with no "<" or ">" before it, and then every copy of that match, left to right and without
+// overlap.
 bool TTagList::FontStep(int K) {
   const size_t k = static_cast<size_t>(K);
   const std::vector<uint32_t>& tags = FFontTags[k];
@@ -179,19 +174,12 @@ bool TTagList::FontStep(int K) {
   if (first == tags.size()) return false;
   const uint32_t start = tags[first];
 
-  // Middle characters before each token: the "></FONT>" after a tag has the tag's text but its ">" in the middle.
-  int64_t before = -static_cast<int64_t>(kFontPrefixes[k].size());
-  uint32_t close = kNone;
-  for (uint32_t t = start; t != kNone; t = FTokens[t].Next) {
-    ++FWork;
-    if (before + FTokens[t].Length - 1 > kFontMiddles[k]) return false;  // the middle only grows from here
-    if (FTokens[t].IsTag && FTokens[FTokens[t].Next].IsFontClose) {
-      close = FTokens[t].Next;
-      break;
-    }
-    before += FTokens[t].Length;
-  }
-  if (close == kNone) return false;
+  // The value lies within the opening tag, which holds no "<" and only its last ">": the match is that tag and a
+  // "</FONT>" right after it.
+  const uint32_t close = FTokens[start].Next;
+  ++FWork;
+  const size_t value = FTokens[start].Length - kFontKinds[k]->OpenTag.size() - 1;
+  if (!FTokens[close].IsFontClose || value > kFontKinds[k]->MaxMiddle) return false;
   std::string match;
   for (uint32_t t = start;; t = FTokens[t].Next) {
     match.append(TokenText(t));
@@ -223,8 +211,8 @@ bool TTagList::FontStep(int K) {
 
 bool TTagList::Pass() {
   bool changed = false;
-  for (int p = 0; p < static_cast<int>(kOpenTags.size()); ++p) changed |= LiteralStep(p);
-  for (int k = 0; k < static_cast<int>(kFontPrefixes.size()); ++k) changed |= FontStep(k);
+  for (int p = 0; p < static_cast<int>(kPairCount); ++p) changed |= LiteralStep(p);
+  for (int k = 0; k < static_cast<int>(kFontCount); ++k) changed |= FontStep(k);
   return changed;
 }
 

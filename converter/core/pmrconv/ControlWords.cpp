@@ -4,12 +4,14 @@
 #include <cstdint>
 #include <iterator>
 #include <span>
+#include <utility>
 #include <string_view>
 
 #include "pmrconv/Context.h"
 #include "pmrconv/Errors.h"
 #include "pmrconv/FontColourTables.h"
 #include "pmrconv/HtmlOutput.h"
+#include "pmrconv/TagTable.h"
 
 namespace pmrconv {
 
@@ -33,14 +35,26 @@ enum class TAction {
   Colour,
 };
 
+// Indices into kTagKinds.
+enum TKind : uint8_t { kB, kI, kU, kSup, kSub, kS, kCenter, kRight, kSize, kColour, kFace };
+static_assert(kTagKinds[kB].Field == TTagField::Bold && kTagKinds[kS].Field == TTagField::Strike &&
+              kTagKinds[kCenter].Field == TTagField::Center && kTagKinds[kFace].Field == TTagField::Face);
+
 struct TWordRule {
   std::string_view Word;
   TMatch Match;
   TAction Action;
-  std::string_view Html = {};       // Text: the HTML; Open: the opening tag
-  std::string_view CloseTag = {};   // Open and Close: the closing tag
-  bool format::*Field = nullptr;    // Open: the field that tells the tag is open
+  std::string_view Html = {};  // Text: the HTML
+  uint8_t Kind = 0;            // Open and Close: the tag kind
 };
+
+// A rule that opens or closes a tag of Kind.
+constexpr TWordRule Opens(std::string_view Word, TKind Kind) {
+  return {Word, TMatch::Exact, TAction::Open, {}, Kind};
+}
+constexpr TWordRule Closes(std::string_view Word, TKind Kind) {
+  return {Word, TMatch::Exact, TAction::Close, {}, Kind};
+}
 
 constexpr std::string_view kTab = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
 
@@ -54,8 +68,8 @@ constexpr TWordRule kRules[] = {
     {"v", TMatch::Exact, TAction::HiddenOn},
     {"v0", TMatch::Exact, TAction::HiddenOff},
     {"tab", TMatch::Exact, TAction::Text, kTab},
-    {"qc", TMatch::Exact, TAction::Open, "<CENTER>", "</CENTER>", &format::center},
-    {"qr", TMatch::Exact, TAction::Open, "<DIV ALIGN=right>", "</DIV>", &format::right},
+    Opens("qc", kCenter),
+    Opens("qr", kRight),
     {"par", TMatch::Exact, TAction::Paragraph},
     {"sect", TMatch::Exact, TAction::Paragraph},
     {"line", TMatch::Exact, TAction::Text, "<BR>"},
@@ -64,29 +78,29 @@ constexpr TWordRule kRules[] = {
     {"rquote", TMatch::Exact, TAction::Text, "'"},
     {"ldblquote", TMatch::Exact, TAction::Text, "\""},
     {"rdblquote", TMatch::Exact, TAction::Text, "\""},
-    {"b", TMatch::Exact, TAction::Open, "<B>", "</B>", &format::bold},
-    {"b0", TMatch::Exact, TAction::Close, {}, "</B>"},
-    {"i", TMatch::Exact, TAction::Open, "<I>", "</I>", &format::italic},
-    {"i0", TMatch::Exact, TAction::Close, {}, "</I>"},
-    {"ul", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
-    {"uld", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
-    {"uldash", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
-    {"uldashd", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
-    {"uldashdd", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
-    {"uldb", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
-    {"ulth", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
-    {"ulwave", TMatch::Exact, TAction::Open, "<U>", "</U>", &format::underline},
-    {"ulnone", TMatch::Exact, TAction::Close, {}, "</U>"},
-    {"ul0", TMatch::Exact, TAction::Close, {}, "</U>"},
-    {"super", TMatch::Exact, TAction::Open, "<SUP>", "</SUP>", &format::sup},
-    {"up", TMatch::Prefix, TAction::Open, "<SUP>", "</SUP>", &format::sup},
-    {"sub", TMatch::Exact, TAction::Open, "<SUB>", "</SUB>", &format::sub},
-    {"dn", TMatch::Prefix, TAction::Open, "<SUB>", "</SUB>", &format::sub},
+    Opens("b", kB),
+    Closes("b0", kB),
+    Opens("i", kI),
+    Closes("i0", kI),
+    Opens("ul", kU),
+    Opens("uld", kU),
+    Opens("uldash", kU),
+    Opens("uldashd", kU),
+    Opens("uldashdd", kU),
+    Opens("uldb", kU),
+    Opens("ulth", kU),
+    Opens("ulwave", kU),
+    Closes("ulnone", kU),
+    Closes("ul0", kU),
+    Opens("super", kSup),
+    {"up", TMatch::Prefix, TAction::Open, {}, kSup},
+    Opens("sub", kSub),
+    {"dn", TMatch::Prefix, TAction::Open, {}, kSub},
     {"nosupersub", TMatch::Exact, TAction::CloseSupSub},
-    {"strike", TMatch::Exact, TAction::Open, "<S>", "</S>", &format::strike},
-    {"strikedl", TMatch::Exact, TAction::Open, "<S>", "</S>", &format::strike},
-    {"strike0", TMatch::Exact, TAction::Close, {}, "</S>"},
-    {"strikedl0", TMatch::Exact, TAction::Close, {}, "</S>"},
+    Opens("strike", kS),
+    Opens("strikedl", kS),
+    Closes("strike0", kS),
+    Closes("strikedl0", kS),
     {"f", TMatch::PrefixAndDigit, TAction::Face},
     {"fs", TMatch::Prefix, TAction::Size},
     {"cf", TMatch::Prefix, TAction::Colour},
@@ -131,56 +145,56 @@ const TWordRule* FindRule(std::string_view W) {
   return nullptr;
 }
 
-std::string Reset(TAction Action, TTagStack& Stack, format& F, int32_t Level) {
-  std::array<std::string_view, 11> list;
+// The closing tags of the open kinds that a reset covers, in the order of the tag table. The rows are unrolled at
+// compile time, so that each test reads its field directly: resets come with nearly every paragraph.
+template <size_t... K>
+size_t OpenTagsToReset(const format& F, bool Text, bool Paragraph, std::array<std::string_view, kTagKinds.size()>& List,
+                       std::index_sequence<K...>) {
   size_t count = 0;
-  if (Action == TAction::ResetAll || Action == TAction::ResetText) {
-    Context().HiddenText = false;
-    if (F.bold) list[count++] = "</B>";
-    if (F.italic) list[count++] = "</I>";
-    if (F.underline) list[count++] = "</U>";
-    if (F.sup) list[count++] = "</SUP>";
-    if (F.sub) list[count++] = "</SUB>";
-    if (F.strike) list[count++] = "</S>";
-    if (F.face >= 0) list[count++] = "</FONT FACE>";
-    if (F.color != "none") list[count++] = "</FONT COLOR>";
-    if (F.size != -1) list[count++] = "</FONT SIZE>";
-  }
-  if (Action == TAction::ResetAll || Action == TAction::ResetPar) {
-    if (F.center) list[count++] = "</CENTER>";
-    if (F.right) list[count++] = "</DIV>";
-  }
+  ((((IsParagraphKind(kTagKinds[K]) ? Paragraph : Text) && IsOpen(F, kTagKinds[K].Field))
+        ? void(List[count++] = kTagKinds[K].CloseTag)
+        : void()),
+   ...);
+  return count;
+}
+
+std::string Reset(TAction Action, TTagStack& Stack, format& F, int32_t Level) {
+  const bool text = Action == TAction::ResetAll || Action == TAction::ResetText;
+  const bool paragraph = Action == TAction::ResetAll || Action == TAction::ResetPar;
+  if (text) Context().HiddenText = false;
+  std::array<std::string_view, kTagKinds.size()> list;
+  const size_t count = OpenTagsToReset(F, text, paragraph, list, std::make_index_sequence<kTagKinds.size()>());
   if (count == 0) return {};
   return CloseTags(Stack, F, std::span<const std::string_view>(list.data(), count), Level);
 }
 
-std::string Face(const std::string& W, TTagStack& Stack, format& F, int32_t Level) {
-  int32_t n = StrToInt(std::string_view(W).substr(1));
+std::string Face(std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
+  int32_t n = StrToInt(W.substr(1));
   const std::string name = FontFace(n);
-  std::string tag = "<FONT FACE=\"";
+  std::string tag = std::string(kTagKinds[kFace].OpenTag) + "\"";
   AppendEscapedAttribute(tag, name);
   tag += "\">";
   std::string result;
-  if (F.face >= 0) result = CloseTags(Stack, F, {"</FONT FACE>"}, Level);
+  if (F.face >= 0) result = CloseTags(Stack, F, {kTagKinds[kFace].CloseTag}, Level);
   result += tag;
-  PushTag(Stack, Level, std::move(tag), "</FONT FACE>");
+  PushTag(Stack, Level, std::move(tag), kTagKinds[kFace].CloseTag);
   F.face = n;
   return result;
 }
 
-std::string Size(const std::string& W, TTagStack& Stack, format& F, int32_t Level) {
-  const int32_t s = StrToInt(std::string_view(W).substr(2)) / 2;  // half-points, truncated toward zero
+std::string Size(std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
+  const int32_t s = StrToInt(W.substr(2)) / 2;  // half-points, truncated toward zero
   std::string result;
-  if (F.size >= 0) result = CloseTags(Stack, F, {"</FONT SIZE>"}, Level);
+  if (F.size >= 0) result = CloseTags(Stack, F, {kTagKinds[kSize].CloseTag}, Level);
   std::string tag = FontSizeTag(s);
   result += tag;
-  PushTag(Stack, Level, std::move(tag), "</FONT SIZE>");
+  PushTag(Stack, Level, std::move(tag), kTagKinds[kSize].CloseTag);
   F.size = s;
   return result;
 }
 
-std::string Colour(const std::string& W, TTagStack& Stack, format& F, int32_t Level) {
-  const int32_t n = StrToInt(std::string_view(W).substr(2));
+std::string Colour(std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
+  const int32_t n = StrToInt(W.substr(2));
   const std::vector<std::string>& table = Context().ColourTable;
   const int32_t last = static_cast<int32_t>(table.size()) - 1;
   const int32_t index = n > last ? last : n;
@@ -188,17 +202,17 @@ std::string Colour(const std::string& W, TTagStack& Stack, format& F, int32_t Le
   if (index < 0) RaiseListIndexError(index);
   const std::string colour = table[static_cast<size_t>(index)];
   std::string result;
-  if (F.color != "none") result = CloseTags(Stack, F, {"</FONT COLOR>"}, Level);
-  std::string tag = "<FONT COLOR=\"" + colour + "\">";
+  if (F.color != "none") result = CloseTags(Stack, F, {kTagKinds[kColour].CloseTag}, Level);
+  std::string tag = std::string(kTagKinds[kColour].OpenTag) + "\"" + colour + "\">";
   result += tag;
-  PushTag(Stack, Level, std::move(tag), "</FONT COLOR>");
+  PushTag(Stack, Level, std::move(tag), kTagKinds[kColour].CloseTag);
   F.color = colour;
   return result;
 }
 
 }  // namespace
 
-std::string TranslateControlWord(const std::string& W, TTagStack& Stack, format& F, int32_t Level) {
+std::string TranslateControlWord(std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
   const TWordRule* found = FindRule(W);
   if (found == nullptr) return {};
   const TWordRule& rule = *found;
@@ -210,12 +224,14 @@ std::string TranslateControlWord(const std::string& W, TTagStack& Stack, format&
     case TAction::HiddenOff: Context().HiddenText = false; return {};
     case TAction::Text: return std::string(rule.Html);
     case TAction::Paragraph: Context().BookmarkParagraph = false; return "<BR>";
-    case TAction::Open:
-      F.*rule.Field = true;
-      PushTag(Stack, Level, std::string(rule.Html), rule.CloseTag);
-      return std::string(rule.Html);
-    case TAction::Close: return CloseTags(Stack, F, {rule.CloseTag}, Level);
-    case TAction::CloseSupSub: return CloseTags(Stack, F, {"</SUB>", "</SUP>"}, Level);
+    case TAction::Open: {
+      const TTagKind& kind = kTagKinds[rule.Kind];
+      SetFlag(F, kind.Field);
+      PushTag(Stack, Level, std::string(kind.OpenTag), kind.CloseTag);
+      return std::string(kind.OpenTag);
+    }
+    case TAction::Close: return CloseTags(Stack, F, {kTagKinds[rule.Kind].CloseTag}, Level);
+    case TAction::CloseSupSub: return CloseTags(Stack, F, {kTagKinds[kSub].CloseTag, kTagKinds[kSup].CloseTag}, Level);
     case TAction::Face: return Face(W, Stack, F, Level);
     case TAction::Size: return Size(W, Stack, F, Level);
     case TAction::Colour: return Colour(W, Stack, F, Level);
@@ -224,9 +240,10 @@ std::string TranslateControlWord(const std::string& W, TTagStack& Stack, format&
 }
 
 std::string FontSizeTag(int32_t S) {
-  if (S == 12) return "<FONT SIZE=+0>";
+  const std::string_view prefix = kTagKinds[kSize].OpenTag;
+  if (S == 12) return std::string(prefix) + "+0>";
   const char* v = S <= 8 ? "-2" : S <= 11 ? "-1" : S <= 15 ? "+1" : S <= 20 ? "+2" : S <= 28 ? "+3" : "+4";
-  return std::string("<FONT SIZE=") + v + ">";
+  return std::string(prefix) + v + ">";
 }
 
 }  // namespace pmrconv

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "pmrconv/TagStack.h"
 
@@ -11,7 +12,7 @@ namespace pmrconv {
 // W is the word as the reader collected it, name and parameter together, without the backslash (b0, fs24, cf2).
 // Updates Stack and F of the calling scope at Level and returns the HTML to write (possibly empty). A parameter
 // that is no 32-bit integer raises EConvertError; a colour reference the colour table cannot answer EListError.
-std::string TranslateControlWord(const std::string& W, TTagStack& Stack, format& F, int32_t Level);
+std::string TranslateControlWord(std::string_view W, TTagStack& Stack, format& F, int32_t Level);
 
 // The opening size tag for S points.
 std::string FontSizeTag(int32_t S);

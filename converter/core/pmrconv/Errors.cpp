@@ -15,6 +15,24 @@ std::string InOutErrorMessage(int Code) {
   }
 }
 
+namespace {
+
+// Text as an error message may hold it: a NUL byte of the document is written "#0", since every message box and
+// C string would end the message there.
+std::string ShownInMessage(std::string_view Text) {
+  std::string shown;
+  for (const char c : Text) {
+    if (c == '\0') {
+      shown += "#0";
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
+
+}  // namespace
+
 int32_t StrToInt(std::string_view Text) {
   size_t i = 0;
   bool negative = false;
@@ -29,7 +47,7 @@ int32_t StrToInt(std::string_view Text) {
   }
   if (negative) value = -value;
   if (!hasDigits || i != Text.size() || value > INT32_MAX || value < INT32_MIN) {
-    throw EConvertError("'" + std::string(Text) + "' ist kein gültiger Integerwert");
+    throw EConvertError("'" + ShownInMessage(Text) + "' ist kein gültiger Integerwert");
   }
   return static_cast<int32_t>(value);
 }

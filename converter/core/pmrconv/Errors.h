@@ -50,7 +50,7 @@ public:
 };
 
 // The runtime's string-to-integer conversion: an optional sign and decimal digits that fit 32 bits signed.
-// Anything else raises EConvertError naming Text.
+// Anything else raises EConvertError naming Text (a NUL byte of it named "#0").
 int32_t StrToInt(std::string_view Text);
 
 // Raises EListError for Index.

@@ -10,15 +10,15 @@
 
 namespace pmrconv {
 
-// Reads the \fonttbl group from the working line (which holds the keyword, or the line after it when the keyword
-// ended the previous line) into FontTable, from slot 0 upward; fonts past the last slot are read over and not kept.
-// After a complete table the working line starts with the "}" that closes the group; after an early stop it is
-// left where the stop found it, for the group reader to read as ordinary RTF.
-void ReadFontTable(TLineSource& Source, TWorkingLine& Line);
+// Reads the \fonttbl group into FontTable, from slot 0 upward, from position From of the working line on (right
+// after the keyword, or 0 when the keyword ended the previous line); fonts past the last slot are read over and not
+// kept. The working line is then left at the "}" that closes the group (or at a paragraph word, for a table
+// without its closing brace), or empty when the input ended first.
+void ReadFontTable(TLineSource& Source, TWorkingLine& Line, size_t From);
 
-// Reads the \colortbl group into ColourTable (an empty first entry gives "#000000"). Reads no entry when the working
-// line holds "\par". Afterwards the working line starts with the text after the last ";" read.
-void ReadColourTable(TLineSource& Source, TWorkingLine& Line);
+// Reads the \colortbl group from From on into ColourTable, up to the group's own "}" (an empty first entry gives
+// "#000000"), and leaves the working line at that "}", or empty when the input ended first.
+void ReadColourTable(TLineSource& Source, TWorkingLine& Line, size_t From);
 
 // The name of the first slot whose number is N; otherwise N becomes slot 200's number and its name is returned.
 std::string FontFace(int32_t& N);

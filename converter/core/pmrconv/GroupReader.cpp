@@ -8,7 +8,8 @@
 #include "pmrconv/ControlWords.h"
 #include "pmrconv/FontColourTables.h"
 #include "pmrconv/HtmlOutput.h"
-#include "pmrconv/RtfSyntax.h"
+#include "pmrconv/RtfScanner.h"
+#include "pmrconv/SkipGroup.h"
 #include "pmrconv/TableReader.h"
 #include "pmrconv/TagStack.h"
 
@@ -77,7 +78,8 @@ private:
 
 class TGroupReader {
 public:
-  TGroupReader(TLineSource& Source, TWorkingLine& Line) : FSource(Source), FLine(Line), FCtx(Context()) {}
+  TGroupReader(TLineSource& Source, TWorkingLine& Line)
+      : FSource(Source), FLine(Line), FScanner(Source, Line), FCtx(Context()) {}
 
   void Run() {
     FFrames.PushFresh();
@@ -85,23 +87,23 @@ public:
     size_t i = 0;
     for (;;) {
       if (i >= FLine.Length()) {
-        if (FSource.Eof()) {
+        if (!FScanner.NextLine(i, TLineJoin::Replace)) {
           FLine.Clear();
           return;
         }
-        FLine.ReadNext(FSource);
-        i = 0;
         continue;
       }
-      switch (FLine[i]) {
-        case '{':
-          RestOfLine(FSource, FLine, i + 1);
+      const TToken token = FScanner.Read(i, TLineJoin::Replace);
+      i = token.Next;
+      switch (token.Kind) {
+        case TTokenKind::OpenBrace:
+          RestOfLine(FSource, FLine, i);
           FFrames.PushFresh();
           FCtx.HiddenText = false;
           i = 0;
           break;
-        case '}':
-          RestOfLine(FSource, FLine, i + 1);
+        case TTokenKind::CloseBrace:
+          RestOfLine(FSource, FLine, i);
           FCtx.HiddenText = false;
           // Emitting nothing cannot complete a chunk: the buffer was checked when it last grew.
           if (!FFrames.Top().Stack.Empty()) EmitHtml(CloseAllTags(FFrames.Top().Stack));
@@ -109,112 +111,65 @@ public:
           if (FFrames.Empty()) return;  // an extra "}" at top level ends the document
           i = 0;
           break;
-        case '\\':
-          i = Backslash(i);
+        case TTokenKind::Symbol: EmitHtml(token.Text); break;
+        case TTokenKind::HexCode: EmitHtml(CharacterCode(token.Text)); break;
+        case TTokenKind::Star: i = Star(i); break;
+        case TTokenKind::ControlWord: i = ControlWord(token); break;
+        case TTokenKind::Text:
+          if (!FCtx.HiddenText) EmitEscapedText(token.Text);
           break;
-        default: {
-          const size_t end = TextRunEnd(FLine, i);
-          if (!FCtx.HiddenText) EmitEscapedText(FLine.Sub(i, end - i));
-          i = end;
-        }
+        case TTokenKind::Dropped: break;
       }
     }
   }
 
 private:
-  // Handles the backslash at I; returns where the scan goes on.
-  size_t Backslash(size_t I) {
-    if (I + 1 >= FLine.Length()) return I + 1;  // a backslash that ends the line is dropped
-    const char d = FLine[I + 1];
-    switch (d) {
-      case '\\':
-      case '{':
-      case '}':
-        EmitHtml(std::string_view(&d, 1));
-        return I + 2;
-      case '~':
-        EmitHtml(" ");
-        return I + 2;
-      case '-':
-      case '_':
-        EmitHtml("-");
-        return I + 2;
-      case '\'':
-        EmitHtml(CharacterCode(FLine.Sub(I + 2, 2)));
-        return I + 4;
-      case '*':
-        if (FLine.Sub(I + 3, 4) == "bkmk" && !FCtx.BookmarkParagraph) {
-          EmitHtml("<P>");
-          FCtx.BookmarkParagraph = true;
-        }
-        RestOfLine(FSource, FLine, I + 1);
-        SkipGroup(FSource, FLine);
-        return 0;
-      default:
-        if (d >= 'a' && d <= 'z') return ControlWord(I);
-        return I + 2;
+  // The star of a \* destination at I: a bookmark may write a paragraph first; the group is skipped.
+  size_t Star(size_t I) {
+    if (FLine.Sub(I + 2, 4) == "bkmk" && !FCtx.BookmarkParagraph) {
+      EmitHtml("<P>");
+      FCtx.BookmarkParagraph = true;
     }
+    RestOfLine(FSource, FLine, I);
+    SkipGroup(FSource, FLine);
+    return 0;
   }
 
-  size_t ControlWord(size_t I) {
-    const size_t end = WordEnd(FLine, I + 1);
-    const std::string word(FLine.Sub(I + 1, end - I - 1));
-    size_t resume;
-    if (end >= FLine.Length()) {
-      // The word ends the line: it is acted on, and the scan goes on with the next line.
-      if (!FSource.Eof()) {
-        FLine.ReadNext(FSource);
-        resume = 0;
-      } else {
-        resume = end;
-      }
-    } else {
-      resume = FLine[end] == ' ' ? end + 1 : end;
+  size_t ControlWord(const TToken& Token) {
+    const std::string_view w = FScanner.Word();
+    const size_t resume = Token.Next;
+    // The table readers leave the working line at the table's closing brace, or empty at the end of the input.
+    if (w == "fonttbl") {
+      ReadFontTable(FSource, FLine, resume);
+      return 0;
     }
-
-    const std::string_view w = word;  // compared as a view: the length decides most comparisons
-    if (w == "fonttbl") return FontTableKeyword(resume);
-    if (w == "colortbl") return TableKeyword(ReadColourTable, resume);
+    if (w == "colortbl") {
+      ReadColourTable(FSource, FLine, resume);
+      return 0;
+    }
     if (w == "trowd") {
       RestOfLine(FSource, FLine, resume);
       ReadTable(FSource, FLine);
       return 0;
     }
-    if (IsSkippedDestination(word)) {
+    if (IsSkippedDestination(w)) {
+      const bool picture = w == "pict";  // w lives in the working line, which the skip replaces
       RestOfLine(FSource, FLine, resume);
       SkipGroup(FSource, FLine);
-      if (w == "pict") EmitHtml(kPicturePlaceholder);
+      if (picture) EmitHtml(kPicturePlaceholder);
       return 0;
     }
     TGroupFrame& frame = FFrames.TopForChange();
-    const std::string html = TranslateControlWord(word, frame.Stack, frame.F, 0);
+    const std::string html = TranslateControlWord(w, frame.Stack, frame.F, 0);
     if (!html.empty()) EmitHtml(html);
     return resume;
   }
 
-  // Hands the working line to a table reader. A reader that consumed nothing (an empty or malformed table) would
-  // meet the same keyword again at position 0 without end: the scan then goes on after the keyword instead.
-  size_t TableKeyword(void (*Reader)(TLineSource&, TWorkingLine&), size_t Resume) {
-    const uint64_t before = FLine.Version();
-    Reader(FSource, FLine);
-    return FLine.Version() != before ? 0 : Resume;
-  }
-
-  // The font table reader finds the same nothing again while the line stays the same, so a run of \fonttbl words
-  // on one line is answered without reading the line again each time.
-  size_t FontTableKeyword(size_t Resume) {
-    if (FLine.Version() == FFontTableStuckAt) return Resume;
-    const uint64_t before = FLine.Version();
-    const size_t next = TableKeyword(ReadFontTable, Resume);
-    if (FLine.Version() == before) FFontTableStuckAt = before;
-    return next;
-  }
-
   TLineSource& FSource;
   TWorkingLine& FLine;
+  TRtfScanner FScanner;
   TConversionContext& FCtx;
   TGroupFrames FFrames;
-  uint64_t FFontTableStuckAt = UINT64_MAX;
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "pmrconv/ByteScan.h"
 #include "pmrconv/CleanByTokens.h"
 #include "pmrconv/Context.h"
+#include "pmrconv/TagTable.h"
 
 namespace pmrconv {
 
@@ -111,49 +112,26 @@ namespace detail {
 
 namespace {
 
-struct TEmptyPair {
-  std::string_view Open;
-  std::string_view Close;
-};
-
-// The pairs of the clean-up's first two steps; each occurrence has its opening tag's ">" right before "</".
-constexpr std::array<TEmptyPair, 8> kEmptyPairs = {{{"<B>", "</B>"},
-                                                    {"<I>", "</I>"},
-                                                    {"<U>", "</U>"},
-                                                    {"<SUP>", "</SUP>"},
-                                                    {"<SUB>", "</SUB>"},
-                                                    {"<S>", "</S>"},
-                                                    {"<CENTER>", "</CENTER>"},
-                                                    {"<DIV ALIGN=right>", "</DIV>"}}};
-
-struct TFontPattern {
-  std::string_view Prefix;
-  size_t MaxMiddle;
-};
-
-constexpr std::string_view kFontClose = "></FONT>";
-constexpr std::array<TFontPattern, 3> kFontPatterns = {{{"<FONT SIZE=", 3}, {"<FONT COLOR=", 9}, {"<FONT FACE=", 12}}};
+constexpr std::string_view kFontClose = kFontPairSuffix;
 
 // Whether the wildcard step of Pattern would change S: the first occurrence of its prefix, followed within the
-// middle bound by the first suffix after it.
-bool FontPatternMatches(std::string_view S, const TFontPattern& Pattern) {
-  const size_t first = S.find(Pattern.Prefix);
+// middle bound by the first suffix after it, with no "<" or ">" between.
+bool FontPatternMatches(std::string_view S, const TTagKind& Pattern) {
+  const size_t first = S.find(Pattern.OpenTag);
   if (first == std::string_view::npos) return false;
-  const size_t middle = first + Pattern.Prefix.size();
-  for (size_t at = middle; at <= middle + Pattern.MaxMiddle && at < S.size(); ++at) {
-    if (S.substr(at).starts_with(kFontClose)) return true;
-  }
-  return false;
+  const size_t middle = first + Pattern.OpenTag.size();
+  const size_t end = S.find_first_of(kNotInFontValue, middle);
+  return end != std::string_view::npos && end - middle <= Pattern.MaxMiddle && S.substr(end).starts_with(kFontClose);
 }
 
 // Whether a prefix of Pattern ends within the middle bound before the suffix that begins at Junction. Without
 // one, no occurrence of the prefix, the first included, can reach this suffix.
-bool FontPrefixNear(std::string_view S, size_t Junction, const TFontPattern& Pattern) {
-  const size_t length = Pattern.Prefix.size();
+bool FontPrefixNear(std::string_view S, size_t Junction, const TTagKind& Pattern) {
+  const size_t length = Pattern.OpenTag.size();
   for (size_t middle = 0; middle <= Pattern.MaxMiddle; ++middle) {
     if (Junction < middle + length) break;
     const size_t at = Junction - middle - length;
-    if (S[at] == '<' && S.substr(at).starts_with(Pattern.Prefix)) return true;
+    if (S[at] == '<' && S.substr(at).starts_with(Pattern.OpenTag)) return true;
   }
   return false;
 }
@@ -175,31 +153,62 @@ bool CleanPassChangesNothing(std::string_view S) {
       const size_t junction = slash - 2;  // the ">" before "</"
       const std::string_view before = S.substr(0, junction + 1);
       const std::string_view after = S.substr(junction + 1);
-      for (const TEmptyPair& pair : kEmptyPairs) {
+      for (const TTagKind* pair : kPairKinds) {
         // The letter after "</" rules out most pairs before any text is compared.
-        if (pair.Close[2] == after[2] && after.starts_with(pair.Close) && before.ends_with(pair.Open)) return false;
+        if (after.size() > 2 && pair->CloseTag[2] == after[2] && after.starts_with(pair->CloseTag) &&
+            before.ends_with(pair->OpenTag)) {
+          return false;
+        }
       }
       if (!fontNear && S.substr(junction).starts_with(kFontClose)) {
-        for (const TFontPattern& pattern : kFontPatterns) fontNear = fontNear || FontPrefixNear(S, junction, pattern);
+        for (const TTagKind* font : kFontKinds) fontNear = fontNear || FontPrefixNear(S, junction, *font);
       }
     }
     ++slash;
   }
   if (!fontNear) return true;
-  for (const TFontPattern& pattern : kFontPatterns) {
-    if (FontPatternMatches(S, pattern)) return false;
+  for (const TTagKind* font : kFontKinds) {
+    if (FontPatternMatches(S, *font)) return false;
   }
   return true;
 }
 
 }  // namespace detail
 
+namespace {
+
+// The literal pairs of one clean-up step, "<B></B>" and so on, in the order of the tag table.
+std::vector<std::string> PairsOf(TCleanKind Clean) {
+  std::vector<std::string> pairs;
+  for (const TTagKind& kind : kTagKinds) {
+    if (kind.Clean == Clean) pairs.push_back(std::string(kind.OpenTag) + std::string(kind.CloseTag));
+  }
+  return pairs;
+}
+
+struct TWildcardStep {
+  std::string Pattern;
+  int MaxMiddle;
+};
+
+// The font steps: "<FONT SIZE=*></FONT>" with its bound, and so on.
+std::vector<TWildcardStep> WildcardSteps() {
+  std::vector<TWildcardStep> steps;
+  for (const TTagKind& kind : kTagKinds) {
+    if (kind.Clean != TCleanKind::FontWildcard) continue;
+    steps.push_back({std::string(kind.OpenTag) + "*" + std::string(kFontPairSuffix), static_cast<int>(kind.MaxMiddle)});
+  }
+  return steps;
+}
+
+}  // namespace
+
 std::string CleanEmptyTags(std::string_view Text) {
-  static const std::vector<std::string> kCharacterPairs = {"<B></B>",     "<I></I>",     "<U></U>",
-                                                           "<SUP></SUP>", "<SUB></SUB>", "<S></S>"};
+  static const std::vector<std::string> kCharacterPairs = PairsOf(TCleanKind::CharacterPair);
   static const std::vector<std::string> kCharacterEmpty(kCharacterPairs.size());
-  static const std::vector<std::string> kBlockPairs = {"<CENTER></CENTER>", "<DIV ALIGN=right></DIV>"};
+  static const std::vector<std::string> kBlockPairs = PairsOf(TCleanKind::BlockPair);
   static const std::vector<std::string> kBlockEmpty(kBlockPairs.size());
+  static const std::vector<TWildcardStep> kWildcardSteps = WildcardSteps();
 
   std::string s(Text);
   // A long line may hold nests of empty pairs many layers deep, one layer a pass: it is cleaned on its tags.
@@ -208,9 +217,9 @@ std::string CleanEmptyTags(std::string_view Text) {
   while (!detail::CleanPassChangesNothing(s)) {
     std::string next = Zufuncs::ReplaceList(kCharacterPairs, kCharacterEmpty, s);
     next = Zufuncs::ReplaceList(kBlockPairs, kBlockEmpty, next);
-    next = Zufuncs::WildcardReplace("<FONT SIZE=*></FONT>", "", next, 3);
-    next = Zufuncs::WildcardReplace("<FONT COLOR=*></FONT>", "", next, 9);
-    next = Zufuncs::WildcardReplace("<FONT FACE=*></FONT>", "", next, 12);
+    for (const TWildcardStep& step : kWildcardSteps) {
+      next = Zufuncs::WildcardReplace(step.Pattern, "", next, step.MaxMiddle, kNotInFontValue);
+    }
     s = std::move(next);
   }
   return s;

@@ -1,5 +1,6 @@
 #include "pmrconv/LineSource.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -24,6 +25,7 @@ bool TLineSource::Available() {
         FSkipLF = false;
         if (FWindow[FPos] == kLF) {
           ++FPos;
+          ++FLineEndBytes;
           continue;
         }
       }
@@ -40,16 +42,32 @@ bool TLineSource::Available() {
     }
     FWindow = std::string_view(FBlock.get(), got);
     FPos = 0;
+    FNextCR = FNextLF = FNextCtrlZ = kUnknown;
   }
+}
+
+size_t TLineSource::NextOf(char C, size_t& Known) {
+  if (Known == kUnknown || Known < FPos) {
+    const void* p = std::memchr(FWindow.data() + FPos, C, FWindow.size() - FPos);
+    Known = p ? static_cast<size_t>(static_cast<const char*>(p) - FWindow.data()) : FWindow.size();
+  }
+  return Known;
 }
 
 bool TLineSource::Eof() {
   if (!Available()) return true;
   if (FWindow[FPos] == kCtrlZ) {
-    FEnded = true;
+    FEnded = FAtCtrlZ = true;
     return true;
   }
   return false;
+}
+
+bool TLineSource::PassCtrlZ() {
+  if (!FAtCtrlZ) return false;
+  FAtCtrlZ = FEnded = false;
+  ++FPos;
+  return true;
 }
 
 void TLineSource::ReadLine(std::string& Line) {
@@ -58,22 +76,22 @@ void TLineSource::ReadLine(std::string& Line) {
 }
 
 void TLineSource::AppendLine(std::string& Line) {
+  FLineEnded = false;
   if (Eof()) return;
   while (Available()) {
-    const char* begin = FWindow.data() + FPos;
-    const size_t left = FWindow.size() - FPos;
-    const void* cr = std::memchr(begin, kCR, left);
-    const size_t limit = cr ? static_cast<size_t>(static_cast<const char*>(cr) - begin) : left;
-    if (const void* z = std::memchr(begin, kCtrlZ, limit)) {
-      Line.append(begin, static_cast<const char*>(z) - begin);
-      FEnded = true;
-      return;
-    }
-    Line.append(begin, limit);
-    FPos += limit;
-    if (cr) {
+    const std::string_view window = FWindow;
+    const size_t limit = std::min({NextOf(kCR, FNextCR), NextOf(kLF, FNextLF), NextOf(kCtrlZ, FNextCtrlZ)});
+    Line.append(window.data() + FPos, limit - FPos);
+    FPos = limit;
+    if (limit < window.size()) {
+      if (window[limit] == kCtrlZ) {
+        FEnded = FAtCtrlZ = true;
+        return;
+      }
       ++FPos;
-      FSkipLF = true;  // Available() drops the LF whether it is in this window or the next
+      FSkipLF = window[limit] == kCR;  // Available() drops the LF of a CR LF whether it is in this window or the next
+      FLineEnded = true;
+      FLineEndBytes = 1;
       return;
     }
     if (Line.size() >= FBlockSize) ReserveForLongLine(Line);

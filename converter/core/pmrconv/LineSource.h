@@ -1,7 +1,8 @@
 #pragma once
-// The RTF source as a text file read line by line: a line ends at CR, and an LF right after it belongs to the same
-// line end; any other LF is an ordinary character. Ctrl-Z (26) ends the input. Lines are handed on whole, whatever
-// their length; reading past the end yields an empty line.
+// The RTF source as a text file read line by line: a line ends at CR, at LF, or at CR LF, so that a document gives
+// the same lines whichever of the three its writer used. Ctrl-Z (26) ends the input, except where a reader passes
+// over it as binary data. Lines are handed on whole, whatever their length; reading past the end yields an empty
+// line.
 
 #include <cstddef>
 #include <cstdint>
@@ -39,10 +40,21 @@ public:
   void ReadLine(std::string& Line);
   // Appends the next line to Line, without a separator.
   void AppendLine(std::string& Line);
+  // Whether the line last read ended at a line end (rather than at the end of the input or a Ctrl-Z).
+  bool LineEnded() const noexcept { return FLineEnded; }
+  // The bytes of that line end: 1 for CR or LF, 2 for CR LF once Eof() has been asked (which passes the LF).
+  size_t LineEndBytes() const noexcept { return FLineEndBytes; }
+  // When the input stopped at a Ctrl-Z that belongs to binary data: passes over it and lets the input go on, the
+  // next line being the rest of the line the Ctrl-Z stood in. False, changing nothing, when the input did not stop
+  // at a Ctrl-Z.
+  bool PassCtrlZ();
 
 private:
   // Makes at least one unread byte available unless the input is exhausted; applies a pending LF skip.
   bool Available();
+  // Position in the window of the next C at or after FPos (the window's size when there is none). Known keeps the
+  // answer: each byte of a window is searched once per character, however short its lines.
+  size_t NextOf(char C, size_t& Known);
   // Before a line grows past one block: room for the rest of the input, so that the line is not copied each
   // time it outgrows its storage (a copy briefly needs twice the line in memory).
   void ReserveForLongLine(std::string& Line);
@@ -52,8 +64,15 @@ private:
   size_t FBlockSize = 0;
   std::string_view FWindow;  // bytes at hand; FPos is the next unread one
   size_t FPos = 0;
+  static constexpr size_t kUnknown = SIZE_MAX;
+  size_t FNextCR = kUnknown;
+  size_t FNextLF = kUnknown;
+  size_t FNextCtrlZ = kUnknown;
   bool FSkipLF = false;   // a CR ended the previous window: an LF that starts the next belongs to it
   bool FEnded = false;    // Ctrl-Z met, or the reader is exhausted
+  bool FAtCtrlZ = false;  // ended at the Ctrl-Z at FPos
+  bool FLineEnded = false;
+  size_t FLineEndBytes = 0;
 };
 
 }  // namespace pmrconv

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,19 +16,27 @@ namespace pmrconv {
 constexpr bool IsWordChar(char C) { return (C >= 'a' && C <= 'z') || (C >= '0' && C <= '9') || C == '-'; }
 
 namespace detail {
-constexpr std::array<bool, 256> MakeWordChars() {
-  std::array<bool, 256> t{};
-  for (size_t c = 0; c < 256; ++c) t[c] = IsWordChar(static_cast<char>(c));
+// Per byte: 1 for a letter of a control word's name (capitals included), 2 for a character that may follow it
+// ("a" to "z", "0" to "9", "-").
+constexpr std::array<uint8_t, 256> MakeWordChars() {
+  std::array<uint8_t, 256> t{};
+  for (size_t c = 0; c < 256; ++c) {
+    const char ch = static_cast<char>(c);
+    const bool letter = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z');
+    t[c] = static_cast<uint8_t>((letter ? 1 : 0) | (IsWordChar(ch) ? 2 : 0));
+  }
   return t;
 }
-inline constexpr std::array<bool, 256> kWordChar = MakeWordChars();
+inline constexpr std::array<uint8_t, 256> kWordChar = MakeWordChars();
 }  // namespace detail
 
-// End of the control word that begins at From: the first position that is not a word character.
+// End of the control word that begins at From. Its name goes on through capitals as well (\mmathPr, \clwWidth2831),
+// as other readers take it; from the first digit or "-" on, only word characters follow.
 inline size_t WordEnd(const TWorkingLine& Line, size_t From) {
   const std::string_view v = Line.View();
   size_t i = From;
-  while (i < v.size() && detail::kWordChar[static_cast<unsigned char>(v[i])]) ++i;
+  while (i < v.size() && (detail::kWordChar[static_cast<unsigned char>(v[i])] & 1) != 0) ++i;
+  while (i < v.size() && (detail::kWordChar[static_cast<unsigned char>(v[i])] & 2) != 0) ++i;
   return i;
 }
 

@@ -1,6 +1,7 @@
+#include <algorithm>
 #include <cstdint>
 
-#include "pmrconv/GroupReader.h"
+#include "pmrconv/SkipGroup.h"
 #include "pmrconv/RtfSyntax.h"
 
 namespace pmrconv {
@@ -18,6 +19,11 @@ struct TGroupScan {
   // Next input line, joined or replacing; I follows it. False at the end of the input.
   bool NextLine(size_t& I) {
     if (Source.Eof()) return false;
+    ReadOn(I);
+    return true;
+  }
+
+  void ReadOn(size_t& I) {
     if (Join) {
       LineStart = Line.Length();
       Line.AppendNext(Source);
@@ -26,11 +32,33 @@ struct TGroupScan {
       I = 0;
       LineStart = 0;
     }
+  }
+
+  // The data ran past the working line with Count bytes still to skip: the line end is data, CR LF two bytes of it
+  // and CR or LF one, and so is a Ctrl-Z (a picture's bytes may hold code 26), after which the data goes on in the
+  // rest of its line. False at the end of the input.
+  bool NextDataLine(size_t& I, uint64_t& Count) {
+    if (Source.PassCtrlZ()) {
+      --Count;
+      ReadOn(I);
+      return true;
+    }
+    if (!Source.LineEnded()) return false;
+    const bool more = !Source.Eof();  // passes the LF of a CR LF
+    Count -= std::min<uint64_t>(Count, Source.LineEndBytes());
+    if (more) {
+      ReadOn(I);
+      return true;
+    }
+    // The next line begins with a Ctrl-Z: data when bytes are still to come, the end of the input otherwise.
+    if (Count == 0 || !Source.PassCtrlZ()) return false;
+    --Count;
+    ReadOn(I);
     return true;
   }
 
   // At "\bin": steps over the decimal count, one blank and that many bytes of data; a line break inside the data
-  // counts as one byte. Returns the position after the data.
+  // is data too. Returns the position after the data.
   size_t SkipBinary(size_t I) {
     size_t p = I + 4;
     uint64_t count = 0;
@@ -44,8 +72,7 @@ struct TGroupScan {
       if (count <= available) return p + count;
       count -= available;
       p = Line.Length();
-      if (!NextLine(p)) return p;
-      --count;
+      if (!NextDataLine(p, count)) return p;
     }
     return p;
   }

@@ -5,9 +5,9 @@
 
 #include "pmrconv/Context.h"
 #include "pmrconv/ControlWords.h"
-#include "pmrconv/GroupReader.h"
 #include "pmrconv/HtmlOutput.h"
-#include "pmrconv/RtfSyntax.h"
+#include "pmrconv/RtfScanner.h"
+#include "pmrconv/SkipGroup.h"
 #include "pmrconv/TagStack.h"
 
 namespace pmrconv {
@@ -16,7 +16,8 @@ namespace {
 
 class TTableReader {
 public:
-  TTableReader(TLineSource& Source, TWorkingLine& Line) : FSource(Source), FLine(Line), FCtx(Context()) {}
+  TTableReader(TLineSource& Source, TWorkingLine& Line)
+      : FSource(Source), FLine(Line), FScanner(Source, Line), FCtx(Context()) {}
 
   void Run() {
     ResetFormat(FFormat, TResetScope::All);
@@ -26,7 +27,8 @@ public:
     size_t i = 0;
     while (FFormat.table != tsNone) {
       if (i >= FLine.Length()) {
-        if (FSource.Eof()) {
+        // The look-ahead keeps all it has read: the scan goes on after the old end.
+        if (!FScanner.NextLine(i, Join())) {
           // The input ended inside the table: no "</TABLE>". Text read ahead has only gone into the dropped cell
           // text, so the group reader reads it from the look-ahead's first word; anything else it must not read
           // again.
@@ -37,37 +39,32 @@ public:
           }
           return;
         }
-        if (FLookAhead) {
-          FLine.AppendNext(FSource);  // the look-ahead keeps all it has read; the scan goes on after the old end
-        } else {
-          FLine.ReadNext(FSource);
-          i = 0;
-        }
         continue;
       }
-      switch (FLine[i]) {
-        case '{':
-          ++FLevel;
-          ++i;
-          break;
-        case '}':
+      const TToken token = FScanner.Read(i, Join());
+      const size_t at = i;
+      i = token.Next;
+      switch (token.Kind) {
+        case TTokenKind::OpenBrace: ++FLevel; break;
+        case TTokenKind::CloseBrace:
           Write(CloseTagsFromLevel(FStack, FLevel));
           --FLevel;
-          ++i;
           break;
-        case '\\':
-          i = Backslash(i);
+        case TTokenKind::Symbol: Write(token.Text); break;
+        case TTokenKind::HexCode: Write(CharacterCode(token.Text)); break;
+        case TTokenKind::Star: i = SkipDestination(i); break;
+        case TTokenKind::ControlWord: i = ControlWord(token, at); break;
+        case TTokenKind::Text:
+          if (!FCtx.HiddenText) WriteText(token.Text);
           break;
-        default: {
-          const size_t end = TextRunEnd(FLine, i);
-          if (!FCtx.HiddenText) WriteText(FLine.Sub(i, end - i));
-          i = end;
-        }
+        case TTokenKind::Dropped: break;
       }
     }
   }
 
 private:
+  TLineJoin Join() const { return FLookAhead ? TLineJoin::Append : TLineJoin::Replace; }
+
   bool CollectsCellText() const { return FFormat.table == tsCell || FFormat.table == tsRowEnd; }
 
   void Write(std::string_view Html) {
@@ -97,52 +94,14 @@ private:
     return 0;
   }
 
-  size_t Backslash(size_t I) {
-    if (I + 1 >= FLine.Length()) return I + 1;
-    const char d = FLine[I + 1];
-    switch (d) {
-      case '\\':
-      case '{':
-      case '}': {
-        const std::string text(1, d);
-        Write(text);
-        return I + 2;
-      }
-      case '~': Write(" "); return I + 2;
-      case '-':
-      case '_': Write("-"); return I + 2;
-      case '\'': Write(CharacterCode(FLine.Sub(I + 2, 2))); return I + 4;
-      case '*': return SkipDestination(I + 1);
-      default:
-        if (d >= 'a' && d <= 'z') return ControlWord(I);
-        return I + 2;
-    }
-  }
-
-  size_t ControlWord(size_t I) {
-    const size_t end = WordEnd(FLine, I + 1);
-    const std::string word(FLine.Sub(I + 1, end - I - 1));
-    const std::string_view w = word;  // compared as a view: the length decides most comparisons
-    size_t resume;
-    bool endedLine = false;
-    if (end >= FLine.Length() && !FSource.Eof()) {
-      if (FLookAhead) {
-        FLine.AppendNext(FSource);
-        resume = end;
-      } else {
-        FLine.ReadNext(FSource);
-        resume = 0;
-        endedLine = true;
-      }
-    } else if (end >= FLine.Length()) {
-      resume = end;
-    } else {
-      resume = FLine[end] == ' ' ? end + 1 : end;
-    }
-
-    if (IsSkippedDestinationInTable(word)) {
+  // The control word of Token, whose backslash is at I.
+  size_t ControlWord(const TToken& Token, size_t I) {
+    const std::string_view w = FScanner.Word();  // lives in the working line: compared before the line changes
+    const size_t resume = Token.Next;
+    if (IsSkippedDestinationInTable(w)) {
+      const bool picture = w == "pict";
       const size_t next = SkipDestination(resume);
-      if (w == "pict") Write(kPicturePlaceholder);
+      if (picture) Write(kPicturePlaceholder);
       return next;
     }
     if (w == "par" || w == "sect") {
@@ -155,7 +114,7 @@ private:
       return resume;
     }
     if (w == "pard" || (w == "widctlpar" && !IntblFollows(resume))) {
-      return ParagraphStart(word, I, end, resume, endedLine);
+      return ParagraphStart(w == "pard", I, Token.WordEnd, resume, Token.EndedLine);
     }
     if (w == "trowd") {
       FLookAhead = false;
@@ -181,7 +140,7 @@ private:
       FCellText.clear();
       return resume;
     }
-    Write(TranslateControlWord(word, FStack, FFormat, FLevel));
+    Write(TranslateControlWord(w, FStack, FFormat, FLevel));
     return resume;
   }
 
@@ -191,8 +150,8 @@ private:
     return FFormat.table == tsRowEnd && FLine.Find(TNeedle::Intbl, 0) == Resume;
   }
 
-  // \pard, or \widctlpar without \intbl after it. I is the word's backslash, End the position after the word.
-  size_t ParagraphStart(const std::string& Word, size_t I, size_t End, size_t Resume, bool EndedLine) {
+  // \pard (Pard) or \widctlpar without \intbl after it. I is the word's backslash, End the position after the word.
+  size_t ParagraphStart(bool Pard, size_t I, size_t End, size_t Resume, bool EndedLine) {
     size_t next = Resume;
     if (FFormat.table == tsRowEnd) {
       if (FLookAhead) {
@@ -213,12 +172,13 @@ private:
       FLookAhead = true;
       FHiddenAtLookAhead = FCtx.HiddenText;
     }
-    if (Word == "pard") Write(TranslateControlWord("pard", FStack, FFormat, FLevel));
+    if (Pard) Write(TranslateControlWord("pard", FStack, FFormat, FLevel));
     return next;
   }
 
   TLineSource& FSource;
   TWorkingLine& FLine;
+  TRtfScanner FScanner;
   TConversionContext& FCtx;
   format FFormat;
   TTagStack FStack;

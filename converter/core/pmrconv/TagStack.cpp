@@ -4,6 +4,8 @@
 #include <functional>
 #include <set>
 
+#include "pmrconv/TagTable.h"
+
 namespace pmrconv {
 
 void ResetFormat(format& F, TResetScope Scope) {
@@ -22,16 +24,10 @@ void ResetFormat(format& F, TResetScope Scope) {
 
 namespace {
 
-constexpr std::string_view kCloseTags[] = {"</B>",        "</I>",         "</U>",         "</SUP>",
-                                           "</SUB>",      "</S>",         "</CENTER>",    "</DIV>",
-                                           "</FONT FACE>", "</FONT SIZE>", "</FONT COLOR>"};
-
 // The closing tag as a view of storage that outlives every stack: one of the known tags, or for any other text
 // a copy kept for the rest of the process (the readers only ever push the known ones).
 std::string_view LastingCloseTag(std::string_view CloseTag) {
-  for (std::string_view known : kCloseTags) {
-    if (known == CloseTag) return known;
-  }
+  if (const TTagKind* kind = TagKindOfClose(CloseTag)) return kind->CloseTag;
   static std::set<std::string, std::less<>> others;
   return *others.emplace(CloseTag).first;
 }
@@ -68,24 +64,6 @@ std::string CloseTagsFromLevel(TTagStack& Stack, int32_t Level) {
   return result;
 }
 
-namespace {
-
-void ClearField(format& F, std::string_view CloseTag) {
-  if (CloseTag == "</B>") F.bold = false;
-  else if (CloseTag == "</I>") F.italic = false;
-  else if (CloseTag == "</U>") F.underline = false;
-  else if (CloseTag == "</SUP>") F.sup = false;
-  else if (CloseTag == "</SUB>") F.sub = false;
-  else if (CloseTag == "</S>") F.strike = false;
-  else if (CloseTag == "</DIV>") F.right = false;
-  else if (CloseTag == "</CENTER>") F.center = false;
-  else if (CloseTag == "</FONT FACE>") F.face = -1;
-  else if (CloseTag == "</FONT SIZE>") F.size = -1;
-  else if (CloseTag == "</FONT COLOR>") F.color = "none";
-}
-
-}  // namespace
-
 std::string CloseTags(TTagStack& Stack, format& F, std::span<const std::string_view> CloseList, int32_t Level) {
   std::string result;
   std::vector<stackelem> saved;  // in the order they were popped: the deepest is last
@@ -93,7 +71,7 @@ std::string CloseTags(TTagStack& Stack, format& F, std::span<const std::string_v
   while (!Stack.Empty() && remaining > 0 && Stack.Top().level == Level) {
     const stackelem& top = Stack.Top();
     result += WrittenCloseTag(top.closetag);
-    ClearField(F, top.closetag);
+    if (const TTagKind* kind = TagKindOfClose(top.closetag)) ClearField(F, kind->Field);
     if (std::find(CloseList.begin(), CloseList.end(), top.closetag) != CloseList.end()) {
       --remaining;
     } else {

@@ -122,4 +122,8 @@ void RestOfLine(TLineSource& Source, TWorkingLine& Line, size_t From) {
   }
 }
 
+void JoinShortRemainder(TLineSource& Source, TWorkingLine& Line) {
+  while (Line.Length() <= 4 && !Source.Eof()) Line.AppendNext(Source);
+}
+
 }  // namespace pmrconv

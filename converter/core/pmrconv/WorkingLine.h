@@ -56,6 +56,11 @@ public:
   void ReadNext(TLineSource& Source);
   // Joins the next input line to the working line, without a separator.
   void AppendNext(TLineSource& Source);
+  // Appends Text to the working line.
+  void Append(std::string_view Text) {
+    FBuf.append(Text);
+    ++FVersion;
+  }
 
   // First position at or after From where Needle begins, or npos. Answers are remembered until the line is
   // replaced, so the readers' repeated "first occurrence in the working line" questions cost linear time in all.
@@ -89,5 +94,9 @@ private:
 // The working line from From (0-based) on. While the line is not longer than From and more input follows, the
 // next lines are joined first; when it is still too short the line becomes empty.
 void RestOfLine(TLineSource& Source, TWorkingLine& Line, size_t From);
+
+// Joins lines while the working line is at most 4 characters long, so that a short remainder such as "}" at the
+// end of a line is read together with what follows.
+void JoinShortRemainder(TLineSource& Source, TWorkingLine& Line);
 
 }  // namespace pmrconv
