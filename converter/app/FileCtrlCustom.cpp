@@ -79,10 +79,7 @@ void TCustomDriveComboBox::Picked(int index) noexcept {
 
 void TCustomDirectoryListBox::Start() {
   const std::string folder = CurrentFolder();
-  const std::vector<TDrive> drives = SystemDrives();
-  const int drive = DriveOf(drives, folder);
-  MoveTo(drive < 0 ? folder.substr(0, folder.find(kPathDelimiter) + 1) : drives[static_cast<std::size_t>(drive)].Root,
-         folder);
+  MoveTo(DriveRootOf(folder), folder);
 }
 
 void TCustomDirectoryListBox::SetDirectory(const std::string& folder) {

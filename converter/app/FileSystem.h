@@ -30,6 +30,9 @@ struct TDrive {
 // The drives of this machine now, in the order of their roots; drives of unknown type are left out.
 std::vector<TDrive> SystemDrives();
 
+// The root of the drive that holds the folder: "C:\" on Windows, the mount point on Linux.
+std::string DriveRootOf(const std::string& folder);
+
 // How an entry of the drive box names the drive: "c:" on Windows, the mount point on Linux.
 std::string DriveName(const std::string& root);
 

@@ -96,6 +96,12 @@ std::vector<std::string> ReadFiles(const std::string& folder, const std::string&
   });
 }
 
+std::string DriveRootOf(const std::string& folder) {
+  const std::vector<TDrive> drives = SystemDrives();
+  const int drive = DriveOf(drives, folder);
+  return drive < 0 ? "/" : drives[static_cast<std::size_t>(drive)].Root;
+}
+
 std::string DriveName(const std::string& root) { return root; }
 
 }  // namespace FileCtrl
