@@ -99,7 +99,9 @@ private:
   TKeyHandle FCurrent;
 };
 
+#ifndef _WIN64
 static_assert(sizeof(STARTUPINFOA) == 68, "the start-up information of 32-bit Windows");
+#endif
 
 class TWinLauncher final : public TLauncher {
 public:

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# pelmora-convert.exe end to end under Wine, in one throwaway 32-bit prefix: a conversion beside the source, the
+# pelmora-convert.exe end to end under Wine, in one throwaway prefix: a conversion beside the source, the
 # source itself as destination (refused with the system's sharing code, source unchanged) and a missing source.
 # Usage: pelmora_convert_e2e.sh PELMORA_CONVERT_EXE SAMPLE_RTF
 set -uo pipefail
 convert=$1
 sample=$2
 
-export WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/wine-env.sh"
+pelmora_wine_for "$convert"
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/pelmora-convert-e2e.XXXXXX")
 export WINEPREFIX
 cleanup() { wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"; }

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # vouninst.exe end to end under Wine: uninstall entries made with `wine reg add` in one throwaway
-# 32-bit prefix (each case uses entries of its own), checked by exit code and by the marker file
+# prefix (each case uses entries of its own), checked by exit code and by the marker file
 # that uninstall_probe.exe writes when it has run.
 # Usage: vouninst_e2e.sh VOUNINST_EXE UNINSTALL_PROBE_EXE
 set -uo pipefail
 vouninst=$1
 probe=$2
 
-export WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/wine-env.sh"
+pelmora_wine_for "$vouninst"
 # Without a display the final error report's message box returns at once instead of waiting.
 unset DISPLAY WAYLAND_DISPLAY
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/vouninst-e2e.XXXXXX")
@@ -106,37 +107,43 @@ fi
 
 expect no-argument 0 && pass no-argument
 
-# The Win32 calls themselves, as Wine's relay trace shows those made from vouninst's own code
-# (its image starts at 0x400000, so their return addresses begin with 004).
-# own_calls CASE ARGUMENTS...: runs vouninst.exe traced and prints its own calls, in order.
-own_calls() {
-  local trace="$WINEPREFIX/$1.relay"
-  shift
-  WINEDEBUG=+relay wine "$vouninst" "$@" >/dev/null 2>"$trace"
-  grep -a -E '^[0-9a-f]+:(Call|Ret) +[A-Za-z0-9]+\.[A-Za-z]+\(.* ret=004[0-9a-f]{5}$' "$trace" | cut -d: -f2-
-}
-# has CASE CALLS EXTENDED_REGEX WHAT
-has() { grep -q -E "$3" <<<"$2" || fail "$1: $4"; }
+# The relay trace's layout (32-bit arguments, the image at 0x400000) is that of the 32-bit program, which is
+# the one shipped; a 64-bit build, tested where 32-bit code cannot run, leaves these checks out.
+if [ "$WINEARCH" = win32 ]; then
+  # The Win32 calls themselves, as Wine's relay trace shows those made from vouninst's own code
+  # (its image starts at 0x400000, so their return addresses begin with 004).
+  # own_calls CASE ARGUMENTS...: runs vouninst.exe traced and prints its own calls, in order.
+  own_calls() {
+    local trace="$WINEPREFIX/$1.relay"
+    shift
+    WINEDEBUG=+relay wine "$vouninst" "$@" >/dev/null 2>"$trace"
+    grep -a -E '^[0-9a-f]+:(Call|Ret) +[A-Za-z0-9]+\.[A-Za-z]+\(.* ret=004[0-9a-f]{5}$' "$trace" | cut -d: -f2-
+  }
+  # has CASE CALLS EXTENDED_REGEX WHAT
+  has() { grep -q -E "$3" <<<"$2" || fail "$1: $4"; }
 
-entry "$path1\\TracedApp" REG_SZ "$probe_win $(marker_win traced)"
-calls=$(own_calls traced TracedApp)
-before=$failed
-has calls "$calls" '^Call advapi32\.RegOpenKeyExA\(80000002,[0-9a-f]+ "SOFTWARE\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\TracedApp",00000000,000f003f,' \
-  "the key is not opened below HKEY_LOCAL_MACHINE with KEY_ALL_ACCESS"
-has calls "$calls" '^Call KERNEL32\.CreateProcessA\(00000000,[0-9a-f]+ "\\"C:\\\\Program Files.*",00000000,00000000,00000000,00000030,00000000,00000000,' \
-  "CreateProcessA is not called with the command line alone, no inheritance and flags 0x30"
-has calls "$calls" '^Call KERNEL32\.WaitForSingleObject\([0-9a-f]+,ffffffff\)' "the wait is not INFINITE"
-# The key found stays open while the command runs: its close comes after the wait.
-order=$(grep -E -o '^(Ret  KERNEL32\.WaitForSingleObject|Call advapi32\.RegCloseKey|Call KERNEL32\.CloseHandle)' <<<"$calls" | tr '\n' ' ')
-[ "$order" = "Ret  KERNEL32.WaitForSingleObject Call KERNEL32.CloseHandle Call KERNEL32.CloseHandle Call advapi32.RegCloseKey " ] ||
-  fail "calls: handles not closed after the wait as expected: $order"
-[ "$failed" -eq "$before" ] && pass calls
+  entry "$path1\\TracedApp" REG_SZ "$probe_win $(marker_win traced)"
+  calls=$(own_calls traced TracedApp)
+  before=$failed
+  has calls "$calls" '^Call advapi32\.RegOpenKeyExA\(80000002,[0-9a-f]+ "SOFTWARE\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\TracedApp",00000000,000f003f,' \
+    "the key is not opened below HKEY_LOCAL_MACHINE with KEY_ALL_ACCESS"
+  has calls "$calls" '^Call KERNEL32\.CreateProcessA\(00000000,[0-9a-f]+ "\\"C:\\\\Program Files.*",00000000,00000000,00000000,00000030,00000000,00000000,' \
+    "CreateProcessA is not called with the command line alone, no inheritance and flags 0x30"
+  has calls "$calls" '^Call KERNEL32\.WaitForSingleObject\([0-9a-f]+,ffffffff\)' "the wait is not INFINITE"
+  # The key found stays open while the command runs: its close comes after the wait.
+  order=$(grep -E -o '^(Ret  KERNEL32\.WaitForSingleObject|Call advapi32\.RegCloseKey|Call KERNEL32\.CloseHandle)' <<<"$calls" | tr '\n' ' ')
+  [ "$order" = "Ret  KERNEL32.WaitForSingleObject Call KERNEL32.CloseHandle Call KERNEL32.CloseHandle Call advapi32.RegCloseKey " ] ||
+    fail "calls: handles not closed after the wait as expected: $order"
+  [ "$failed" -eq "$before" ] && pass calls
 
-calls=$(own_calls report NoSuchApp)
-before=$failed
-has report "$calls" '^Call user32\.MessageBoxA\(00000000,[0-9a-f]+ "Exception EAppNotInstalled in module vouninst\.exe at [0-9A-F]{8}\.\\nApplication was not installed on this computer\.",[0-9a-f]+ "Application Error",00002010\)' \
-  "the final error report differs: $(grep MessageBoxA <<<"$calls")"
-[ "$failed" -eq "$before" ] && pass report
+  calls=$(own_calls report NoSuchApp)
+  before=$failed
+  has report "$calls" '^Call user32\.MessageBoxA\(00000000,[0-9a-f]+ "Exception EAppNotInstalled in module vouninst\.exe at [0-9A-F]{8}\.\\nApplication was not installed on this computer\.",[0-9a-f]+ "Application Error",00002010\)' \
+    "the final error report differs: $(grep MessageBoxA <<<"$calls")"
+  [ "$failed" -eq "$before" ] && pass report
+else
+  echo "relay checks skipped: they read the trace of the 32-bit program"
+fi
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
