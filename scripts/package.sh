@@ -44,7 +44,7 @@ if [ "${1:-}" = "--windows" ]; then
   (cd build/windows && cpack -G ZIP >/dev/null)
   zip=$(ls build/windows/packages/*.zip)
   listing=$(unzip -l "$zip")
-  for exe in vouninst.exe pelmora-convert.exe; do
+  for exe in vouninst.exe pelmora-convert.exe pelmora.exe; do
     grep -q "$exe" <<<"$listing" || { echo "package: $zip lacks $exe" >&2; exit 1; }
   done
   echo "package: built $zip"

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "ErrorCapture.h"
 #include "WinTestFolder.h"
 #include "pmrform.h"
 

@@ -119,6 +119,11 @@ TEST_F(WinWindow, EnterInTheListsPressesOkUnlessItOpensAnotherFolder) {
   PressKey(folders, VK_RETURN);
   EXPECT_EQ(form->DirectoryListBox1->Directory(), folder / "sub");
   EXPECT_EQ(form->FileListBox1->Directory(), folder / "sub");
+
+  // A double click on the folder above opens it as well.
+  SendMessageA(folders, LB_SETCURSEL, SendMessageA(folders, LB_GETCOUNT, 0, 0) - 2, 0);
+  SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(folders), LBN_DBLCLK), reinterpret_cast<LPARAM>(folders));
+  EXPECT_EQ(form->FileListBox1->Directory(), folder.Path());
   EXPECT_TRUE(errors.Shown.empty());
 }
 

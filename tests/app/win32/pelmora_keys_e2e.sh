@@ -11,17 +11,21 @@ if ! command -v xdotool >/dev/null; then
   exit 77
 fi
 
-export WINEDEBUG=-all WINEARCH=win32 WINEDLLOVERRIDES="mscoree,mshtml="
+source "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/wine-env.sh"
+pelmora_wine_for "$exe"
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/pelmora-keys-e2e.XXXXXX")
 export WINEPREFIX
 cleanup() { wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"; }
 trap cleanup EXIT
+trap 'exit 143' TERM
+trap 'exit 130' INT
 wineboot -i >/dev/null 2>&1 || { echo "FAIL: wineboot could not make a prefix"; exit 1; }
 
 docs="$WINEPREFIX/drive_c/docs"
 mkdir -p "$docs"
 cp "$sample" "$docs/letter.rtf"
-(cd "$docs" && exec wine "$exe") &
+cd "$docs" || exit 1
+wine "$exe" &
 program=$!
 
 # keys WINDOW KEY...: each key to the window, once it has the focus.
