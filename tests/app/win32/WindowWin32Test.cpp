@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ConvertCases.h"
 #include "ErrorCapture.h"
 #include "WinTestFolder.h"
 #include "pmrconv.h"
@@ -29,7 +30,7 @@ std::vector<std::string> Items(HWND control, UINT count, UINT length, UINT text)
 }
 
 class WinWindow : public ::testing::Test {
-protected:
+public:
   void SetUp() override {
     folder.Write("letter.rtf", kLetter);
     form = std::make_unique<pmrform::TForm1>();
@@ -82,26 +83,11 @@ TEST_F(WinWindow, ConvertWritesThePageBesideTheSelectedFileAndSaysNothing) {
 }
 
 TEST_F(WinWindow, APageAsSourceIsRefusedBySharingAndStaysUnchanged) {
-  folder.Write("page.htm", "<HTML>old</HTML>");
-  Reread();
-  Select("page.htm");
-  PressConvert();
-  ASSERT_EQ(errors.Shown.size(), 1u);
-  EXPECT_EQ(errors.Shown[0].Text, "I/O-Fehler 32.");
-  EXPECT_EQ(errors.Shown[0].Caption, "pelmora_window_win_tests");
-  EXPECT_EQ(TWinTestFolder::Read(folder / "page.htm"), "<HTML>old</HTML>");
+  ConvertCases::PageAsSourceIsRefused(*this, "pelmora_window_win_tests");
 }
 
 TEST_F(WinWindow, AnErrorPartWayIsShownWithAPeriodAndThePartialPageStays) {
-  folder.Write("broken.rtf", "{\\rtf1 Hello\\'zz world}");
-  Reread();
-  Select("broken.rtf");
-  PressConvert();
-  ASSERT_EQ(errors.Shown.size(), 1u);
-  EXPECT_NE(errors.Shown[0].Text.find("ist kein g\xC3\xBCltiger Integerwert."), std::string::npos);
-  const std::string page = TWinTestFolder::Read(folder / "broken.htm");
-  EXPECT_NE(page.find("Hello"), std::string::npos);
-  EXPECT_TRUE(page.ends_with("\r\n</BODY>\r\n</HTML>\r\n")) << page;
+  ConvertCases::FailurePartWayKeepsThePage(*this);
 }
 
 TEST_F(WinWindow, EnterInTheListsPressesOkUnlessItOpensAnotherFolder) {
