@@ -132,6 +132,24 @@ TEST_F(WinWindow, FolderListShowsThePathDownToTheFolderAndItsSubfoldersIndented)
   EXPECT_EQ(SendMessageA(form->DirectoryListBox1->Handle(), LB_GETCURSEL, 0, 0), static_cast<LRESULT>(current));
 }
 
+TEST_F(WinWindow, FileListShowsVisibleFilesSortedWithoutFoldersAndReadsOnlyOnAFolderChange) {
+  for (const char* name : {"b.txt", "A.rtf", "hidden.rtf", "system.rtf", "readonly.rtf"}) folder.Write(name, "x");
+  SetFileAttributesA((folder / "hidden.rtf").c_str(), FILE_ATTRIBUTE_HIDDEN);
+  SetFileAttributesA((folder / "system.rtf").c_str(), FILE_ATTRIBUTE_SYSTEM);
+  SetFileAttributesA((folder / "readonly.rtf").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
+  const HWND list = form->FileListBox1->Handle();
+  EXPECT_EQ(Items(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT), std::vector<std::string>{"letter.rtf"});
+  Select("letter.rtf");
+  form->FileListBox1->SetDirectory(folder.Path());  // the same folder: not read again, the selection stays
+  EXPECT_EQ(form->FileListBox1->FileName(), folder / "letter.rtf");
+  Reread();
+  EXPECT_EQ(Items(list, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT),
+            (std::vector<std::string>{"A.rtf", "b.txt", "letter.rtf", "readonly.rtf"}));
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), LB_ERR);
+  EXPECT_TRUE(form->FileListBox1->FileName().empty());
+  SetFileAttributesA((folder / "readonly.rtf").c_str(), FILE_ATTRIBUTE_NORMAL);  // so the folder can be removed
+}
+
 TEST_F(WinWindow, DriveBoxListsWinesDrivesInLetterOrderAndStartsOnTheCurrentOne) {
   const auto items = Items(form->DriveComboBox1->Handle(), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
   ASSERT_GE(items.size(), 2u);  // a Wine prefix has c: and z: at least
