@@ -8,16 +8,26 @@ namespace FileCtrl {
 
 const char* PictureName(TPicture picture) {
   switch (picture) {
-    case TPicture::DriveRemovable: return "drive-removable";
-    case TPicture::DriveFixed: return "drive-fixed";
-    case TPicture::DriveNetwork: return "drive-network";
-    case TPicture::DriveOptical: return "drive-optical";
-    case TPicture::DriveRam: return "drive-ram";
-    case TPicture::FolderOpen: return "folder-open";
-    case TPicture::FolderCurrent: return "folder-current";
-    case TPicture::FolderClosed: return "folder-closed";
-    case TPicture::Ok: return "ok";
-    case TPicture::Close: break;
+    case TPicture::DriveRemovable:
+      return "drive-removable";
+    case TPicture::DriveFixed:
+      return "drive-fixed";
+    case TPicture::DriveNetwork:
+      return "drive-network";
+    case TPicture::DriveOptical:
+      return "drive-optical";
+    case TPicture::DriveRam:
+      return "drive-ram";
+    case TPicture::FolderOpen:
+      return "folder-open";
+    case TPicture::FolderCurrent:
+      return "folder-current";
+    case TPicture::FolderClosed:
+      return "folder-closed";
+    case TPicture::Ok:
+      return "ok";
+    case TPicture::Close:
+      break;
   }
   return "close";
 }
@@ -26,11 +36,16 @@ namespace {
 
 TPicture DrivePicture(TDriveType type) {
   switch (type) {
-    case TDriveType::Removable: return TPicture::DriveRemovable;
-    case TDriveType::Network: return TPicture::DriveNetwork;
-    case TDriveType::Optical: return TPicture::DriveOptical;
-    case TDriveType::Ram: return TPicture::DriveRam;
-    case TDriveType::Fixed: break;
+    case TDriveType::Removable:
+      return TPicture::DriveRemovable;
+    case TDriveType::Network:
+      return TPicture::DriveNetwork;
+    case TDriveType::Optical:
+      return TPicture::DriveOptical;
+    case TDriveType::Ram:
+      return TPicture::DriveRam;
+    case TDriveType::Fixed:
+      break;
   }
   return TPicture::DriveFixed;
 }
@@ -46,7 +61,8 @@ void TCustomDriveComboBox::SetDrives(std::vector<TDrive> drives) {
     FDrive.clear();
     return;
   }
-  auto kept = std::find_if(FDrives.begin(), FDrives.end(), [this](const TDrive& d) { return d.Root == FDrive; });
+  auto kept =
+      std::find_if(FDrives.begin(), FDrives.end(), [this](const TDrive& d) { return d.Root == FDrive; });
   int index = static_cast<int>(kept - FDrives.begin());
   if (kept == FDrives.end()) {
     std::string folder;
@@ -126,7 +142,9 @@ void TCustomDirectoryListBox::Open(int index) noexcept {
   Forms::Guarded([this, path = FPaths[static_cast<std::size_t>(index)]] { SetDirectory(path); });
 }
 
-void TCustomFileListBox::Start() { Read(CurrentFolder()); }
+void TCustomFileListBox::Start() {
+  Read(CurrentFolder());
+}
 
 void TCustomFileListBox::SetDirectory(const std::string& folder) {
   if (folder != FDirectory) Read(folder);
@@ -153,13 +171,19 @@ std::string TCustomFileListBox::FileName() const {
 
 const char* CaptionOf(TBitBtnKind kind) {
   switch (kind) {
-    case TBitBtnKind::OK: return "OK";
-    case TBitBtnKind::Close: return "&Schlie\xC3\x9F" "en";
-    case TBitBtnKind::Custom: break;
+    case TBitBtnKind::OK:
+      return "OK";
+    case TBitBtnKind::Close:
+      return "&Schlie\xC3\x9F"
+             "en";
+    case TBitBtnKind::Custom:
+      break;
   }
   return "";
 }
 
-TPicture PictureOf(TBitBtnKind kind) { return kind == TBitBtnKind::OK ? TPicture::Ok : TPicture::Close; }
+TPicture PictureOf(TBitBtnKind kind) {
+  return kind == TBitBtnKind::OK ? TPicture::Ok : TPicture::Close;
+}
 
 }  // namespace FileCtrl

@@ -1,11 +1,11 @@
 #pragma once
 // What the drive box, the folder list and the file list do, written once for every toolkit. Each toolkit's
-// control (qt/FileCtrl.h, win32/FileCtrl.h) derives from one of these classes and only draws what it is told to
-// show and reports what the user picked.
+// control (qt/FileCtrl.h, win32/FileCtrl.h) derives from one of these classes and only draws what it is told
+// to show and reports what the user picked.
 //
 // The controls report user actions through their On... events, called directly so that an error raised there
-// passes back through the control to the point where the toolkit delivered the user's input; there it is shown
-// (Forms::Guarded), once, and the control stays usable.
+// passes back through the control to the point where the toolkit delivered the user's input; there it is
+// shown (Forms::Guarded), once, and the control stays usable.
 
 #include <functional>
 #include <map>
@@ -18,7 +18,16 @@ namespace FileCtrl {
 
 // The pictures the controls show, one file each under icons/.
 enum class TPicture {
-  DriveRemovable, DriveFixed, DriveNetwork, DriveOptical, DriveRam, FolderOpen, FolderCurrent, FolderClosed, Ok, Close
+  DriveRemovable,
+  DriveFixed,
+  DriveNetwork,
+  DriveOptical,
+  DriveRam,
+  FolderOpen,
+  FolderCurrent,
+  FolderClosed,
+  Ok,
+  Close
 };
 
 // The picture's file name under icons/, without ".png".
@@ -33,7 +42,7 @@ struct TListEntry {
 
 // The drive box: one entry per drive, with a picture of its type. Keeps the picked drive.
 class TCustomDriveComboBox {
-public:
+ public:
   virtual ~TCustomDriveComboBox() = default;
 
   // Replaces the entries; keeps the picked drive when it is still listed, else picks the current folder's.
@@ -47,22 +56,22 @@ public:
 
   std::function<void()> OnChange;
 
-protected:
+ protected:
   // The user picked the entry at index: picks its drive and shows an error that raises.
   void Picked(int index) noexcept;
 
   virtual void ShowEntries(const std::vector<TListEntry>& entries) = 0;
   virtual void ShowPicked(int index) = 0;
 
-private:
+ private:
   std::vector<TDrive> FDrives;
   std::string FDrive;
 };
 
-// The folder list: the drive's root, each folder down to the current folder, the current folder and its sorted
-// subfolders, each indented by its depth. Opening an entry makes it the current folder.
+// The folder list: the drive's root, each folder down to the current folder, the current folder and its
+// sorted subfolders, each indented by its depth. Opening an entry makes it the current folder.
 class TCustomDirectoryListBox {
-public:
+ public:
   virtual ~TCustomDirectoryListBox() = default;
 
   const std::string& Directory() const { return FDirectory; }
@@ -77,7 +86,7 @@ public:
 
   std::function<void()> OnChange;
 
-protected:
+ protected:
   // Starts on the process's current folder; raises the file error when that cannot be read. Called by the
   // toolkit's constructor, once it can show entries.
   void Start();
@@ -89,7 +98,7 @@ protected:
 
   virtual void ShowEntries(const std::vector<TListEntry>& entries, int current) = 0;
 
-private:
+ private:
   void MoveTo(const std::string& root, const std::string& folder);
 
   std::string FDrive;
@@ -100,24 +109,25 @@ private:
 
 // The file list: the files of one folder that match the mask, sorted by name. At most one is selected.
 class TCustomFileListBox {
-public:
+ public:
   virtual ~TCustomFileListBox() = default;
 
   const std::string& Directory() const { return FDirectory; }
-  // Reads the folder unless it is the one shown: the selection is cleared and the folder becomes the process's
-  // current folder. Raises the file error when it cannot be read, and then keeps the previous one.
+  // Reads the folder unless it is the one shown: the selection is cleared and the folder becomes the
+  // process's current folder. Raises the file error when it cannot be read, and then keeps the previous one.
   void SetDirectory(const std::string& folder);
 
   // Patterns separated by ";"; "*.*" stands for every file.
   const std::string& Mask() const { return FMask; }
   void SetMask(const std::string& mask);
 
-  // The selected file's path: its folder, a path delimiter unless the folder already ends with one, and its name;
-  // empty when nothing is selected.
+  // The selected file's path: its folder, a path delimiter unless the folder already ends with one, and its
+  // name; empty when nothing is selected.
   std::string FileName() const;
 
-protected:
-  // Starts on the process's current folder with nothing selected; raises the file error when it cannot be read.
+ protected:
+  // Starts on the process's current folder with nothing selected; raises the file error when it cannot be
+  // read.
   void Start();
 
   // Shows the names with nothing selected.
@@ -125,7 +135,7 @@ protected:
   // The selected entry's index, -1 for none.
   virtual int SelectedIndex() const = 0;
 
-private:
+ private:
   void Read(const std::string& folder);
 
   std::string FDirectory;

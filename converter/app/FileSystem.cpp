@@ -8,7 +8,9 @@ namespace FileCtrl {
 
 namespace {
 
-char Folded(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char Folded(char c) {
+  return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 
 std::string LowerCase(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), Folded);
@@ -18,13 +20,16 @@ std::string LowerCase(std::string text) {
 bool SameName(std::string_view a, std::string_view b) {
 #ifdef _WIN32
   // Windows' file names ignore letter case.
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return Folded(x) == Folded(y); });
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return Folded(x) == Folded(y); });
 #else
   return a == b;
 #endif
 }
 
-std::string Bracketed(const std::string& label) { return " [" + label + "]"; }
+std::string Bracketed(const std::string& label) {
+  return " [" + label + "]";
+}
 
 }  // namespace
 
@@ -49,7 +54,8 @@ std::string DriveCaption(const TDrive& drive) {
 }
 
 bool IsAtOrBelow(std::string_view path, std::string_view folder) {
-  if (!folder.empty() && folder.back() == kPathDelimiter) folder.remove_suffix(1);  // a root such as "/" or "C:\"
+  if (!folder.empty() && folder.back() == kPathDelimiter)
+    folder.remove_suffix(1);  // a root such as "/" or "C:\"
   if (path.size() < folder.size() || !SameName(path.substr(0, folder.size()), folder)) return false;
   return path.size() == folder.size() || path[folder.size()] == kPathDelimiter;
 }
@@ -58,7 +64,8 @@ int DriveOf(const std::vector<TDrive>& drives, std::string_view folder) {
   int best = -1;
   for (std::size_t i = 0; i < drives.size(); ++i) {
     const std::string& root = drives[i].Root;
-    if (IsAtOrBelow(folder, root) && (best < 0 || root.size() > drives[static_cast<std::size_t>(best)].Root.size()))
+    if (IsAtOrBelow(folder, root) &&
+        (best < 0 || root.size() > drives[static_cast<std::size_t>(best)].Root.size()))
       best = static_cast<int>(i);
   }
   return best;
@@ -84,9 +91,10 @@ std::vector<std::string> FoldersBelow(std::string_view root, std::string_view fo
 }
 
 bool NameLess(const std::string& a, const std::string& b) {
-  const auto folded = std::lexicographical_compare_three_way(
-      a.begin(), a.end(), b.begin(), b.end(),
-      [](char x, char y) { return static_cast<unsigned char>(Folded(x)) <=> static_cast<unsigned char>(Folded(y)); });
+  const auto folded =
+      std::lexicographical_compare_three_way(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(Folded(x)) <=> static_cast<unsigned char>(Folded(y));
+      });
   return folded != 0 ? folded < 0 : a < b;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
-// What the window's drive box, folder list and file list read from the file system, behind one interface with a
-// POSIX and a Win32 implementation (FileSystemPosix.cpp, FileSystemWin32.cpp). Paths are the file system's own
-// bytes. Every failure raises the converter's file error, so the user reads the same texts as for a failed
-// conversion.
+// What the window's drive box, folder list and file list read from the file system, behind one interface with
+// a POSIX and a Win32 implementation (FileSystemPosix.cpp, FileSystemWin32.cpp). Paths are the file system's
+// own bytes. Every failure raises the converter's file error, so the user reads the same texts as for a
+// failed conversion.
 
 #include <string>
 #include <string_view>
@@ -19,7 +19,7 @@ inline constexpr char kPathDelimiter = '/';
 enum class TDriveType { Removable, Fixed, Network, Optical, Ram };
 
 struct TDrive {
-  std::string Root;         // "C:\" on Windows; the mount point on Linux, e.g. "/" or "/media/usb"
+  std::string Root;  // "C:\" on Windows; the mount point on Linux, e.g. "/" or "/media/usb"
   TDriveType Type = TDriveType::Fixed;
   std::string Label;        // volume label, empty when it has none
   std::string NetworkName;  // what a network drive is connected to, empty for the others
@@ -45,14 +45,14 @@ void ChangeFolder(const std::string& folder);
 // Names of the folder's subfolders without hidden and system ones, sorted (NameLess).
 std::vector<std::string> ReadSubfolders(const std::string& folder);
 
-// Names of the folder's files that match the mask, without folders, hidden and system files, sorted (NameLess).
-// The mask holds patterns separated by ";"; "*.*" stands for every file.
+// Names of the folder's files that match the mask, without folders, hidden and system files, sorted
+// (NameLess). The mask holds patterns separated by ";"; "*.*" stands for every file.
 std::vector<std::string> ReadFiles(const std::string& folder, const std::string& mask);
 
 // --- the same on every platform ---
 
-// The entry text: the drive's name, then for a fixed, optical or RAM drive " [label]", for a network drive " " and
-// its network name (or " [label]" without one) in lower case, for a removable drive nothing more.
+// The entry text: the drive's name, then for a fixed, optical or RAM drive " [label]", for a network drive "
+// " and its network name (or " [label]" without one) in lower case, for a removable drive nothing more.
 std::string DriveCaption(const TDrive& drive);
 
 // Index of the drive that holds the folder (the longest root above it), -1 when none does.

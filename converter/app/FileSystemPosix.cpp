@@ -1,7 +1,5 @@
-// The file-system interface on POSIX: hidden entries are those whose names begin with ".", system entries those
-// that are neither folders nor regular files.
-#include "FileSystem.h"
-
+// The file-system interface on POSIX: hidden entries are those whose names begin with ".", system entries
+// those that are neither folders nor regular files.
 #include <dirent.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
@@ -13,6 +11,7 @@
 #include <cstring>
 #include <memory>
 
+#include "FileSystem.h"
 #include "platform/IoCodes.h"
 #include "pmrconv.h"
 
@@ -27,7 +26,9 @@ struct TDirCloser {
 };
 
 // Hidden entries on Linux are those whose names begin with "."; this also drops "." and "..".
-bool IsHidden(const char* name) { return name[0] == '.'; }
+bool IsHidden(const char* name) {
+  return name[0] == '.';
+}
 
 // A folder that cannot be read: a missing one is a path not found, as on the original platform.
 [[noreturn]] void RaiseFileError(int error) {
@@ -102,6 +103,8 @@ std::string DriveRootOf(const std::string& folder) {
   return drive < 0 ? "/" : drives[static_cast<std::size_t>(drive)].Root;
 }
 
-std::string DriveName(const std::string& root) { return root; }
+std::string DriveName(const std::string& root) {
+  return root;
+}
 
 }  // namespace FileCtrl

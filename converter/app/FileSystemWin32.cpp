@@ -1,14 +1,12 @@
 // The file-system interface on Win32: drive letters, and folders read with FindFirstFileA, where hidden and
 // system entries are those with the attributes of those names.
-#include "FileSystem.h"
-
 #include <windows.h>
-
 #include <winnetwk.h>
 
 #include <algorithm>
 #include <cctype>
 
+#include "FileSystem.h"
 #include "Handles.h"
 #include "platform/IoCodes.h"
 #include "pmrconv.h"
@@ -25,9 +23,12 @@ bool IsShown(const WIN32_FIND_DATAA& entry) {
   return (entry.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
 }
 
-bool IsFolder(const WIN32_FIND_DATAA& entry) { return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+bool IsFolder(const WIN32_FIND_DATAA& entry) {
+  return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
 
-// Calls take(entry) for each entry matching the pattern in the folder; a pattern that matches nothing is no error.
+// Calls take(entry) for each entry matching the pattern in the folder; a pattern that matches nothing is no
+// error.
 template <class Take>
 void FindEntries(const std::string& folder, const std::string& pattern, Take take) {
   WIN32_FIND_DATAA entry;
@@ -45,7 +46,8 @@ void FindEntries(const std::string& folder, const std::string& pattern, Take tak
 
 std::string VolumeLabel(const std::string& root) {
   char label[MAX_PATH + 1] = {};
-  if (!GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0)) return {};
+  if (!GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0))
+    return {};
   return label;
 }
 
@@ -66,16 +68,28 @@ std::vector<TDrive> SystemDrives() {
     if ((present & (1u << letter)) == 0) continue;
     TDrive drive{std::string(1, static_cast<char>('A' + letter)) + ":\\", TDriveType::Fixed, {}, {}};
     switch (GetDriveTypeA(drive.Root.c_str())) {
-      case DRIVE_REMOVABLE: drive.Type = TDriveType::Removable; break;
-      case DRIVE_FIXED: drive.Type = TDriveType::Fixed; break;
-      case DRIVE_REMOTE: drive.Type = TDriveType::Network; break;
-      case DRIVE_CDROM: drive.Type = TDriveType::Optical; break;
-      case DRIVE_RAMDISK: drive.Type = TDriveType::Ram; break;
-      default: continue;  // unknown, or no root folder
+      case DRIVE_REMOVABLE:
+        drive.Type = TDriveType::Removable;
+        break;
+      case DRIVE_FIXED:
+        drive.Type = TDriveType::Fixed;
+        break;
+      case DRIVE_REMOTE:
+        drive.Type = TDriveType::Network;
+        break;
+      case DRIVE_CDROM:
+        drive.Type = TDriveType::Optical;
+        break;
+      case DRIVE_RAMDISK:
+        drive.Type = TDriveType::Ram;
+        break;
+      default:
+        continue;  // unknown, or no root folder
     }
     // A removable drive is not asked for its label: that would wait for, or complain about, a missing medium.
     if (drive.Type == TDriveType::Network) drive.NetworkName = NetworkName(drive.Root);
-    if (drive.Type != TDriveType::Removable && drive.NetworkName.empty()) drive.Label = VolumeLabel(drive.Root);
+    if (drive.Type != TDriveType::Removable && drive.NetworkName.empty())
+      drive.Label = VolumeLabel(drive.Root);
     drives.push_back(std::move(drive));
   }
   return drives;

@@ -23,7 +23,8 @@ std::string TitleFromFileName(std::string_view path) {
 #else
   constexpr std::string_view kFolderEnds = "/";
 #endif
-  if (const auto slash = path.find_last_of(kFolderEnds); slash != std::string_view::npos) path.remove_prefix(slash + 1);
+  if (const auto slash = path.find_last_of(kFolderEnds); slash != std::string_view::npos)
+    path.remove_prefix(slash + 1);
   if (const auto dot = path.find('.'); dot != std::string_view::npos) path = path.substr(0, dot);
   std::string title(path);
   // The first character stays as the file name has it; only the rest is folded.
@@ -40,7 +41,8 @@ TExceptionReporter SetExceptionReporter(TExceptionReporter reporter) {
 void ShowException(const std::exception& error) noexcept {
   try {
     const auto* own = dynamic_cast<const rtl::Exception*>(&error);
-    const std::string text = PageRules::MessageWithPeriod(own != nullptr ? std::string_view(own->Message()) : error.what());
+    const std::string text =
+        PageRules::MessageWithPeriod(own != nullptr ? std::string_view(own->Message()) : error.what());
     const std::string caption = ApplicationTitle();
     if (Reporter())
       Reporter()(caption, text);

@@ -9,7 +9,8 @@
 
 namespace Forms {
 
-// The application's title for a program file: the name without its folder and without everything from its first
+// The application's title for a program file: the name without its folder and without everything from its
+// first
 // "." on, every character after the first in lower case ("/usr/bin/PelMora.bin" gives "Pelmora"; on Windows
 // "C:\Tools\PELMORA.EXE" gives "Pelmora").
 std::string TitleFromFileName(std::string_view path);
@@ -20,7 +21,8 @@ std::string ApplicationTitle();
 // Shows how an error is reported: caption and text as they reach the box.
 using TExceptionReporter = std::function<void(const std::string& caption, const std::string& text)>;
 
-// Replaces the message box by another reporter (tests); an empty one restores the box. Returns the previous one.
+// Replaces the message box by another reporter (tests); an empty one restores the box. Returns the previous
+// one.
 TExceptionReporter SetExceptionReporter(TExceptionReporter reporter);
 
 // Shows an error as the event loop does: a stop box with one OK button, modal to the whole application.

@@ -26,8 +26,8 @@ struct TDeviceProbe {
 // The mount table in the layout of /proc/self/mounts, one mount a line, in the order mounted.
 std::vector<TMount> ParseMountTable(std::string_view text);
 
-// One drive per mount point, sorted by root, leaving out kernel and system-area mounts (the "unknown" drives);
-// a later mount on the same point hides an earlier one. The root "/" is always there.
+// One drive per mount point, sorted by root, leaving out kernel and system-area mounts (the "unknown"
+// drives); a later mount on the same point hides an earlier one. The root "/" is always there.
 std::vector<TDrive> DrivesFromMounts(const std::vector<TMount>& mounts, const TDeviceProbe& probe);
 
 }  // namespace FileCtrl

@@ -35,7 +35,9 @@ TForm1::TForm1() : Forms::TForm("Form1") {
   ConvBtn->OnClick = [this] { ConvBtnClick(); };
 }
 
-void TForm1::DirectoryListBox1Change() { FileListBox1->SetDirectory(DirectoryListBox1->Directory()); }
+void TForm1::DirectoryListBox1Change() {
+  FileListBox1->SetDirectory(DirectoryListBox1->Directory());
+}
 
 void TForm1::DriveComboBox1Change() {
   DirectoryListBox1->SetDrive(DriveComboBox1->Drive());

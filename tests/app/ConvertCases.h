@@ -1,6 +1,6 @@
 #pragma once
-// The conversion cases every toolkit's window must get right, run through the fixture's own Select, PressConvert
-// and Reread and checked on its folder and captured errors.
+// The conversion cases every toolkit's window must get right, run through the fixture's own Select,
+// PressConvert and Reread and checked on its folder and captured errors.
 
 #include <gtest/gtest.h>
 

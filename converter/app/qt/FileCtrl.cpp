@@ -6,7 +6,9 @@
 #include "TForm.h"
 
 // Resources of a static library must be registered by name, from the global namespace.
-static void RegisterPictures() { Q_INIT_RESOURCE(pelmora); }
+static void RegisterPictures() {
+  Q_INIT_RESOURCE(pelmora);
+}
 
 namespace FileCtrl {
 
@@ -27,7 +29,9 @@ void TDriveComboBox::ShowEntries(const std::vector<TListEntry>& entries) {
   for (const TListEntry& entry : entries) addItem(Picture(entry.Picture), Forms::ToQString(entry.Text));
 }
 
-void TDriveComboBox::ShowPicked(int index) { setCurrentIndex(index); }
+void TDriveComboBox::ShowPicked(int index) {
+  setCurrentIndex(index);
+}
 
 TBitBtn::TBitBtn(QWidget* parent, TBitBtnKind kind) : QPushButton(parent), FKind(kind) {
   setIconSize(QSize(16, 16));

@@ -15,7 +15,7 @@ constexpr int kIndentPerLevel = 8;
 
 // Fixed item heights, and the folder list's indentation by depth.
 class TItemDelegate : public QStyledItemDelegate {
-public:
+ public:
   TItemDelegate(QObject* parent, int itemHeight) : QStyledItemDelegate(parent), FItemHeight(itemHeight) {}
 
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
@@ -30,7 +30,7 @@ public:
     QStyledItemDelegate::paint(painter, indented, index);
   }
 
-private:
+ private:
   int FItemHeight;
 };
 
@@ -55,7 +55,9 @@ TDirectoryListBox::TDirectoryListBox(QWidget* parent) : QListWidget(parent) {
   connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { Open(row(item)); });
 }
 
-void TDirectoryListBox::SetItemHeight(int height) { UseItemHeight(this, height); }
+void TDirectoryListBox::SetItemHeight(int height) {
+  UseItemHeight(this, height);
+}
 
 void TDirectoryListBox::ShowEntries(const std::vector<TListEntry>& entries, int current) {
   clear();
@@ -67,7 +69,8 @@ void TDirectoryListBox::ShowEntries(const std::vector<TListEntry>& entries, int 
 }
 
 void TDirectoryListBox::keyPressEvent(QKeyEvent* event) {
-  // Enter opens the highlighted entry; on the current folder itself it goes on to the window's default button.
+  // Enter opens the highlighted entry; on the current folder itself it goes on to the window's default
+  // button.
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
   if (enter && IsOtherFolder(currentRow())) {
     Open(currentRow());
@@ -82,7 +85,9 @@ TFileListBox::TFileListBox(QWidget* parent) : QListWidget(parent) {
   Start();
 }
 
-void TFileListBox::SetItemHeight(int height) { UseItemHeight(this, height); }
+void TFileListBox::SetItemHeight(int height) {
+  UseItemHeight(this, height);
+}
 
 void TFileListBox::ShowNames(const std::vector<std::string>& names) {
   clear();

@@ -2,7 +2,6 @@
 // The Qt toolkit's form: a fixed-size dialog that owns the controls created on it.
 
 #include <QDialog>
-
 #include <string>
 #include <string_view>
 #include <utility>
@@ -10,7 +9,7 @@
 namespace Forms {
 
 class TForm : public QDialog {
-public:
+ public:
   // A top-level dialog with a fixed frame and a close box, without minimise and maximise boxes.
   explicit TForm(const char* name);
 
@@ -28,7 +27,7 @@ public:
     return new TControl(this, std::forward<TArgs>(args)...);
   }
 
-protected:
+ protected:
   void keyPressEvent(QKeyEvent* event) override;
 };
 

@@ -1,5 +1,5 @@
-// The Win32 controls. The lists and the drive box are owner-drawn so that each entry shows its picture (and, in
-// the folder list, its depth); the buttons are owner-drawn to show their pictures beside the caption.
+// The Win32 controls. The lists and the drive box are owner-drawn so that each entry shows its picture (and,
+// in the folder list, its depth); the buttons are owner-drawn to show their pictures beside the caption.
 #include "FileCtrl.h"
 
 #include <algorithm>
@@ -37,7 +37,8 @@ void DrawEntry(const DRAWITEMSTRUCT& item, const TListEntry& entry) {
   FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   const int left = item.rcItem.left + 2 + kIndentPerLevel * entry.Depth;
   const int top = item.rcItem.top + (item.rcItem.bottom - item.rcItem.top - kPictureSize) / 2;
-  if (HICON icon = Picture(entry.Picture)) DrawIconEx(item.hDC, left, top, icon, kPictureSize, kPictureSize, 0, nullptr, DI_NORMAL);
+  if (HICON icon = Picture(entry.Picture))
+    DrawIconEx(item.hDC, left, top, icon, kPictureSize, kPictureSize, 0, nullptr, DI_NORMAL);
   RECT text = item.rcItem;
   text.left = left + kPictureSize + 3;
   SetBkMode(item.hDC, TRANSPARENT);
@@ -45,7 +46,8 @@ void DrawEntry(const DRAWITEMSTRUCT& item, const TListEntry& entry) {
   const std::wstring caption = Forms::WideText(entry.Text);
   DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &text,
             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-  if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_COMBOBOXEDIT) == 0) DrawFocusRect(item.hDC, &item.rcItem);
+  if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_COMBOBOXEDIT) == 0)
+    DrawFocusRect(item.hDC, &item.rcItem);
 }
 
 void ShowInList(HWND list, UINT reset, UINT add, const std::vector<std::wstring>& texts) {
@@ -65,21 +67,24 @@ std::vector<std::wstring> TextsOf(const std::vector<TListEntry>& entries) {
 }  // namespace
 
 TDriveComboBox::TDriveComboBox(Forms::TForm& form)
-    : TWinControl(form, L"COMBOBOX", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP, 0) {
+    : TWinControl(form, L"COMBOBOX",
+                  CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP, 0) {
   Send(Handle(), CB_SETITEMHEIGHT, 0, kPictureSize);
   SetDrives(SystemDrives());
 }
 
 void TDriveComboBox::SetBounds(int left, int top, int width, int height) {
   TWinControl::SetBounds(left, top, width, height + kDroppedListHeight);
-  // The closed box's height is its selection field's plus a frame that systems draw differently (Windows from the
-  // field's height as set, Wine from the height the owner measures): set a field, measure, and correct it.
+  // The closed box's height is its selection field's plus a frame that systems draw differently (Windows from
+  // the field's height as set, Wine from the height the owner measures): set a field, measure, and correct
+  // it.
   FFieldHeight = static_cast<UINT>(height);
   for (int pass = 0; pass < 2; ++pass) {
     Send(Handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), static_cast<LPARAM>(FFieldHeight));
     RECT box;
     GetWindowRect(Handle(), &box);
-    FFieldHeight = static_cast<UINT>(std::max<long>(static_cast<long>(FFieldHeight) + height - (box.bottom - box.top), 1));
+    FFieldHeight = static_cast<UINT>(
+        std::max<long>(static_cast<long>(FFieldHeight) + height - (box.bottom - box.top), 1));
   }
 }
 
@@ -95,7 +100,9 @@ void TDriveComboBox::ShowEntries(const std::vector<TListEntry>& entries) {
   ShowInList(Handle(), CB_RESETCONTENT, CB_ADDSTRING, TextsOf(entries));
 }
 
-void TDriveComboBox::ShowPicked(int index) { Send(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index)); }
+void TDriveComboBox::ShowPicked(int index) {
+  Send(Handle(), CB_SETCURSEL, static_cast<WPARAM>(index));
+}
 
 void TDriveComboBox::Notified(WORD code) {
   if (code == CBN_SELCHANGE) Picked(static_cast<int>(Send(Handle(), CB_GETCURSEL)));
@@ -106,13 +113,16 @@ void TDriveComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 TDirectoryListBox::TDirectoryListBox(Forms::TForm& form)
-    : TWinControl(form, L"LISTBOX",
-                  LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
-                  WS_EX_CLIENTEDGE) {
+    : TWinControl(
+          form, L"LISTBOX",
+          LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+          WS_EX_CLIENTEDGE) {
   Start();
 }
 
-void TDirectoryListBox::SetItemHeight(int height) { Send(Handle(), LB_SETITEMHEIGHT, 0, height); }
+void TDirectoryListBox::SetItemHeight(int height) {
+  Send(Handle(), LB_SETITEMHEIGHT, 0, height);
+}
 
 void TDirectoryListBox::ShowEntries(const std::vector<TListEntry>& entries, int current) {
   FEntries = entries;
@@ -136,11 +146,14 @@ bool TDirectoryListBox::KeyDown(WPARAM key) {
 }
 
 TFileListBox::TFileListBox(Forms::TForm& form)
-    : TWinControl(form, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE) {
+    : TWinControl(form, L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                  WS_EX_CLIENTEDGE) {
   Start();
 }
 
-void TFileListBox::SetItemHeight(int height) { Send(Handle(), LB_SETITEMHEIGHT, 0, height); }
+void TFileListBox::SetItemHeight(int height) {
+  Send(Handle(), LB_SETITEMHEIGHT, 0, height);
+}
 
 void TFileListBox::ShowNames(const std::vector<std::string>& names) {
   std::vector<std::wstring> texts;
@@ -149,7 +162,9 @@ void TFileListBox::ShowNames(const std::vector<std::string>& names) {
   Send(Handle(), LB_SETCURSEL, static_cast<WPARAM>(-1));
 }
 
-int TFileListBox::SelectedIndex() const { return static_cast<int>(Send(Handle(), LB_GETCURSEL)); }
+int TFileListBox::SelectedIndex() const {
+  return static_cast<int>(Send(Handle(), LB_GETCURSEL));
+}
 
 TBitBtn::TBitBtn(Forms::TForm& form, TBitBtnKind kind)
     : TWinControl(form, L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0), FKind(kind) {
@@ -182,7 +197,8 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
   const int length = GetWindowTextW(Handle(), caption, 64);
   SIZE extent{};
   HGDIOBJ previous = SelectObject(item.hDC, reinterpret_cast<HGDIOBJ>(Send(Handle(), WM_GETFONT)));
-  GetTextExtentPoint32W(item.hDC, caption, length, &extent);  // the "&" counts, but is not drawn: a close enough width
+  GetTextExtentPoint32W(item.hDC, caption, length,
+                        &extent);  // the "&" counts, but is not drawn: a close enough width
   const bool pictured = FKind != TBitBtnKind::Custom;
   const int gap = 4;
   const int width = (pictured ? kPictureSize + gap : 0) + extent.cx;

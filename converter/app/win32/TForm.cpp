@@ -14,10 +14,13 @@ constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 TForm* gMainForm = nullptr;
 
-TForm* FormOf(HWND window) { return reinterpret_cast<TForm*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
+TForm* FormOf(HWND window) {
+  return reinterpret_cast<TForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
 
 TWinControl* ControlOf(HWND window) {
-  return window == nullptr ? nullptr : reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  return window == nullptr ? nullptr
+                           : reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
 [[noreturn]] void RaiseWindowError(const char* what) {
@@ -49,8 +52,9 @@ std::wstring RegisteredClass(const char* name) {
 
 TWinControl::TWinControl(TForm& form, const wchar_t* className, DWORD style, DWORD exStyle)
     : FForm(form),
-      FHandle(CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, form.Handle(),
-                              reinterpret_cast<HMENU>(NextControlId()), GetModuleHandleW(nullptr), nullptr)) {
+      FHandle(CreateWindowExW(exStyle, className, L"", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
+                              form.Handle(), reinterpret_cast<HMENU>(NextControlId()),
+                              GetModuleHandleW(nullptr), nullptr)) {
   if (FHandle == nullptr) RaiseWindowError("CreateWindowEx");
   SetWindowLongPtrW(FHandle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(form.Font()), FALSE);
@@ -62,8 +66,9 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 
 TForm::TForm(const char* name) {
   const std::wstring className = RegisteredClass(name);
-  FWindow.reset(CreateWindowExW(kFormExStyle, className.c_str(), L"", kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, 100,
-                                100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+  FWindow.reset(CreateWindowExW(kFormExStyle, className.c_str(), L"", kFormStyle, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr),
+                                nullptr));
   if (!FWindow) RaiseWindowError("CreateWindowEx");
   SetWindowLongPtrW(Handle(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm::WindowProc));
@@ -76,11 +81,14 @@ TForm::~TForm() {
   FWindow.reset();  // destroys the controls' windows while their objects still live
 }
 
-void TForm::SetCaption(const std::string& caption) { SetWindowTextW(Handle(), WideText(caption).c_str()); }
+void TForm::SetCaption(const std::string& caption) {
+  SetWindowTextW(Handle(), WideText(caption).c_str());
+}
 
 void TForm::SetFont(const char* face, int height) {
-  Win32::TFont font(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, WideText(face).c_str()));
+  Win32::TFont font(CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_SWISS, WideText(face).c_str()));
   if (!font) RaiseWindowError("CreateFont");
   FFont = std::move(font);
   SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FFont.get()), FALSE);
@@ -111,11 +119,14 @@ void TForm::Show() {
   if (FFocus != nullptr) SetFocus(FFocus);
 }
 
-void TForm::Close() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
+void TForm::Close() {
+  SendMessageW(Handle(), WM_CLOSE, 0, 0);
+}
 
 bool TForm::PreTranslate(MSG& message) {
   const HWND root = message.hwnd == nullptr ? nullptr : GetAncestor(message.hwnd, GA_ROOT);
-  if (root == nullptr || GetWindowLongPtrW(root, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&TForm::WindowProc))
+  if (root == nullptr ||
+      GetWindowLongPtrW(root, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&TForm::WindowProc))
     return false;  // a message box or another program's window: its own procedure handles its keys
   if (message.message == WM_KEYDOWN && message.hwnd != root) {
     TWinControl* control = ControlOf(message.hwnd);
@@ -145,7 +156,8 @@ LRESULT TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MEASUREITEM: {
       auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
       // Also sent while a control is being created, before it is known: it then keeps the toolkit's height.
-      if (TWinControl* control = ControlOf(GetDlgItem(Handle(), static_cast<int>(item.CtlID)))) control->MeasureItem(item);
+      if (TWinControl* control = ControlOf(GetDlgItem(Handle(), static_cast<int>(item.CtlID))))
+        control->MeasureItem(item);
       return TRUE;
     }
     case DM_GETDEFID:
@@ -206,7 +218,8 @@ std::wstring WideText(std::string_view bytes) {
     length = MultiByteToWideChar(codePage, 0, bytes.data(), size, nullptr, 0);
   }
   std::wstring text(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(codePage, codePage == CP_UTF8 ? MB_ERR_INVALID_CHARS : 0, bytes.data(), size, text.data(), length);
+  MultiByteToWideChar(codePage, codePage == CP_UTF8 ? MB_ERR_INVALID_CHARS : 0, bytes.data(), size,
+                      text.data(), length);
   return text;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The Win32 toolkit's form: a top-level window with a fixed dialog frame that owns the controls created on it,
-// the event loop with dialog-style keyboard navigation, and the text conversion for the screen.
+// The Win32 toolkit's form: a top-level window with a fixed dialog frame that owns the controls created on
+// it, the event loop with dialog-style keyboard navigation, and the text conversion for the screen.
 
 #include <windows.h>
 
@@ -18,7 +18,7 @@ class TForm;
 
 // A control: a child window of its form. The form's window procedure passes it the notifications it sends.
 class TWinControl {
-public:
+ public:
   virtual ~TWinControl() = default;
   TWinControl(const TWinControl&) = delete;
   TWinControl& operator=(const TWinControl&) = delete;
@@ -36,18 +36,18 @@ public:
   // A key pressed while the control has the focus, before the dialog keys are looked at; true when used.
   virtual bool KeyDown(WPARAM /*key*/) { return false; }
 
-protected:
+ protected:
   // Creates the window of a stock control class on the form, in the form's font.
   TWinControl(TForm& form, const wchar_t* className, DWORD style, DWORD exStyle);
 
   TForm& FForm;
 
-private:
+ private:
   HWND FHandle;
 };
 
 class TForm {
-public:
+ public:
   // A hidden top-level window of the class "T<name>", caption empty. The first form made is the main form:
   // closing it ends the event loop.
   explicit TForm(const char* name);
@@ -83,7 +83,7 @@ public:
   // keys (Tab, arrows, Enter, access keys). True when the message was used and must not be dispatched.
   static bool PreTranslate(MSG& message);
 
-private:
+ private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -100,7 +100,8 @@ void RunEventLoop();
 // Handles the messages waiting in the queue as the event loop would, then returns.
 void ProcessMessages();
 
-// 8-bit text for the screen: UTF-8 where it is valid, otherwise the system's ANSI code page, so no byte is lost.
+// 8-bit text for the screen: UTF-8 where it is valid, otherwise the system's ANSI code page, so no byte is
+// lost.
 std::wstring WideText(std::string_view bytes);
 
 }  // namespace Forms

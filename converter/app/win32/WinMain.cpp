@@ -5,7 +5,8 @@
 #include "pmrform.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  // A drive without its medium is reported as an error of the folder list, not by a system box asking for a disk.
+  // A drive without its medium is reported as an error of the folder list, not by a system box asking for a
+  // disk.
   SetErrorMode(SEM_FAILCRITICALERRORS);
   try {
     return pmrform::RunMainWindow();

@@ -14,8 +14,8 @@ namespace pmrconv::platform {
 
 #ifdef _WIN32
 
-// The runtime's code for a Win32 error. Most codes are the system's own; a few system codes name the same fault
-// as one of the runtime's messages.
+// The runtime's code for a Win32 error. Most codes are the system's own; a few system codes name the same
+// fault as one of the runtime's messages.
 inline int IoCodeOfWin32Error(DWORD Error) {
   switch (Error) {
     case ERROR_INVALID_NAME:
@@ -35,22 +35,26 @@ inline int IoCodeOfWin32Error(DWORD Error) {
 
 #else
 
-// The runtime's code for an errno value. ENOENT is "file not found" when the folder that should hold the entry
-// exists and "path not found" when it does not; the caller tells which. Read and write faults of the device and
-// a missing medium get the Win32 codes of those faults, so that they are not mistaken for code 5 (access
-// denied), which EIO shares its number with.
+// The runtime's code for an errno value. ENOENT is "file not found" when the folder that should hold the
+// entry exists and "path not found" when it does not; the caller tells which. Read and write faults of the
+// device and a missing medium get the Win32 codes of those faults, so that they are not mistaken for code 5
+// (access denied), which EIO shares its number with.
 inline int IoCodeOfErrno(int Error, bool Writing, bool FolderExists) {
   switch (Error) {
-    case ENOENT: return FolderExists ? io::kFileNotFound : io::kPathNotFound;
+    case ENOENT:
+      return FolderExists ? io::kFileNotFound : io::kPathNotFound;
     case ENOTDIR:
     case ENAMETOOLONG:
-    case ELOOP: return io::kPathNotFound;
+    case ELOOP:
+      return io::kPathNotFound;
     case EMFILE:
-    case ENFILE: return io::kTooManyOpenFiles;
+    case ENFILE:
+      return io::kTooManyOpenFiles;
     case EACCES:
     case EPERM:
     case EROFS:
-    case EISDIR: return io::kAccessDenied;
+    case EISDIR:
+      return io::kAccessDenied;
     case ENOSPC:
     case EFBIG:
 #ifdef EDQUOT
@@ -58,13 +62,18 @@ inline int IoCodeOfErrno(int Error, bool Writing, bool FolderExists) {
 #endif
       return io::kDiskFull;
     case EWOULDBLOCK:
-    case ETXTBSY: return io::kSharingViolation;
+    case ETXTBSY:
+      return io::kSharingViolation;
 #ifdef ENOMEDIUM
-    case ENOMEDIUM: return 21;  // "device not ready"
+    case ENOMEDIUM:
+      return 21;  // "device not ready"
 #endif
-    case EIO: return Writing ? 29 : 30;
-    case EPIPE: return 109;
-    default: return Error;
+    case EIO:
+      return Writing ? 29 : 30;
+    case EPIPE:
+      return 109;
+    default:
+      return Error;
   }
 }
 

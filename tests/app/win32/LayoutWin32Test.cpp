@@ -1,7 +1,6 @@
 // The Win32 window's frame, sizes, font, tab order and default button, and how the program start ends.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -69,7 +68,9 @@ TEST(WinLayout, FrameClientAreaControlsAndFontAreAsLaidOut) {
 
   char exitCaption[32] = {};
   GetWindowTextA(form.ExitBtn->Handle(), exitCaption, sizeof exitCaption);
-  EXPECT_STREQ(exitCaption, "&Schlie\xDF" "en");
+  EXPECT_STREQ(exitCaption,
+               "&Schlie\xDF"
+               "en");
 }
 
 TEST(WinLayout, TabOrderFollowsTheFieldsAndOkIsTheDefaultButton) {
@@ -79,8 +80,8 @@ TEST(WinLayout, TabOrderFollowsTheFieldsAndOkIsTheDefaultButton) {
   Forms::ProcessMessages();
   EXPECT_EQ(GetFocus(), form.DirectoryListBox1->Handle());
   const std::vector<HWND> order = {form.DirectoryListBox1->Handle(), form.FileListBox1->Handle(),
-                                   form.DriveComboBox1->Handle(), form.ConvBtn->Handle(), form.ExitBtn->Handle(),
-                                   form.DirectoryListBox1->Handle()};
+                                   form.DriveComboBox1->Handle(),    form.ConvBtn->Handle(),
+                                   form.ExitBtn->Handle(),           form.DirectoryListBox1->Handle()};
   for (std::size_t i = 1; i < order.size(); ++i)
     EXPECT_EQ(GetNextDlgTabItem(form.Handle(), order[i - 1], FALSE), order[i]) << "after control " << i - 1;
   const auto defaultId = SendMessageA(form.Handle(), DM_GETDEFID, 0, 0);

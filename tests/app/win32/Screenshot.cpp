@@ -1,5 +1,6 @@
-// Usage: pelmora_screenshot_win FILE.bmp — shows the window on the current folder with its first file selected,
-// as a user about to press OK would have it, and saves a picture of the whole window, frame included.
+// Usage: pelmora_screenshot_win FILE.bmp — shows the window on the current folder with its first file
+// selected, as a user about to press OK would have it, and saves a picture of the whole window, frame
+// included.
 #include <windows.h>
 
 #include <cstdio>

@@ -2,16 +2,15 @@
 // A folder of its own below the Windows temporary folder that is the process's current folder while it lives,
 // with helpers to fill and read it; removed with its files afterwards.
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <fstream>
 #include <iterator>
 #include <string>
 
 class TWinTestFolder {
-public:
+ public:
   TWinTestFolder() {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
@@ -40,9 +39,11 @@ public:
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
   }
-  static bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+  static bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
 
-private:
+ private:
   static void Remove(const std::string& folder) {
     WIN32_FIND_DATAA entry;
     const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);

@@ -1,7 +1,6 @@
 // The Win32 window driven through its handlers and window messages, as a user's clicks and keys reach it.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <memory>
 #include <string>
@@ -22,7 +21,8 @@ std::vector<std::string> Items(HWND control, UINT count, UINT length, UINT text)
   std::vector<std::string> items;
   const auto n = SendMessageA(control, count, 0, 0);
   for (LRESULT i = 0; i < n; ++i) {
-    std::string item(static_cast<std::size_t>(SendMessageA(control, length, static_cast<WPARAM>(i), 0)), '\0');
+    std::string item(static_cast<std::size_t>(SendMessageA(control, length, static_cast<WPARAM>(i), 0)),
+                     '\0');
     SendMessageA(control, text, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
     items.push_back(item);
   }
@@ -30,7 +30,7 @@ std::vector<std::string> Items(HWND control, UINT count, UINT length, UINT text)
 }
 
 class WinWindow : public ::testing::Test {
-public:
+ public:
   void SetUp() override {
     folder.Write("letter.rtf", kLetter);
     form = std::make_unique<pmrform::TForm1>();
@@ -40,7 +40,8 @@ public:
 
   void Select(const char* name) {
     const HWND list = form->FileListBox1->Handle();
-    const auto index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name));
+    const auto index =
+        SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(name));
     ASSERT_NE(index, LB_ERR) << name;
     SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
   }
@@ -77,7 +78,8 @@ TEST_F(WinWindow, ConvertWritesThePageBesideTheSelectedFileAndSaysNothing) {
   Select("letter.rtf");
   PressConvert();
   EXPECT_TRUE(errors.Shown.empty());
-  EXPECT_EQ(TWinTestFolder::Read(folder / "letter.htm"), pmrconv::ConvertText(kLetter, folder / "letter.rtf"));
+  EXPECT_EQ(TWinTestFolder::Read(folder / "letter.htm"),
+            pmrconv::ConvertText(kLetter, folder / "letter.rtf"));
   // The list is not refreshed after a conversion.
   EXPECT_EQ(SendMessageA(form->FileListBox1->Handle(), LB_GETCOUNT, 0, 0), 1);
 }
@@ -99,7 +101,8 @@ TEST_F(WinWindow, EnterInTheListsPressesOkUnlessItOpensAnotherFolder) {
   const HWND folders = form->DirectoryListBox1->Handle();
   PressKey(folders, VK_RETURN);
   EXPECT_TRUE(TWinTestFolder::Exists(folder / "letter.htm"));
-  const auto sub = SendMessageA(folders, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("sub"));
+  const auto sub =
+      SendMessageA(folders, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("sub"));
   ASSERT_NE(sub, LB_ERR);
   SendMessageA(folders, LB_SETCURSEL, static_cast<WPARAM>(sub), 0);
   PressKey(folders, VK_RETURN);
@@ -108,7 +111,8 @@ TEST_F(WinWindow, EnterInTheListsPressesOkUnlessItOpensAnotherFolder) {
 
   // A double click on the folder above opens it as well.
   SendMessageA(folders, LB_SETCURSEL, SendMessageA(folders, LB_GETCOUNT, 0, 0) - 2, 0);
-  SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(folders), LBN_DBLCLK), reinterpret_cast<LPARAM>(folders));
+  SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(folders), LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(folders));
   EXPECT_EQ(form->FileListBox1->Directory(), folder.Path());
   EXPECT_TRUE(errors.Shown.empty());
 }
@@ -129,11 +133,13 @@ TEST_F(WinWindow, FolderListShowsThePathDownToTheFolderAndItsSubfoldersIndented)
   EXPECT_EQ(entries[current + 2].Text, "sub");
   EXPECT_EQ(entries[current + 2].Depth, entries[current].Depth + 1);
   EXPECT_EQ(entries[current].Depth, static_cast<int>(current));
-  EXPECT_EQ(SendMessageA(form->DirectoryListBox1->Handle(), LB_GETCURSEL, 0, 0), static_cast<LRESULT>(current));
+  EXPECT_EQ(SendMessageA(form->DirectoryListBox1->Handle(), LB_GETCURSEL, 0, 0),
+            static_cast<LRESULT>(current));
 }
 
 TEST_F(WinWindow, FileListShowsVisibleFilesSortedWithoutFoldersAndReadsOnlyOnAFolderChange) {
-  for (const char* name : {"b.txt", "A.rtf", "hidden.rtf", "system.rtf", "readonly.rtf"}) folder.Write(name, "x");
+  for (const char* name : {"b.txt", "A.rtf", "hidden.rtf", "system.rtf", "readonly.rtf"})
+    folder.Write(name, "x");
   SetFileAttributesA((folder / "hidden.rtf").c_str(), FILE_ATTRIBUTE_HIDDEN);
   SetFileAttributesA((folder / "system.rtf").c_str(), FILE_ATTRIBUTE_SYSTEM);
   SetFileAttributesA((folder / "readonly.rtf").c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
@@ -147,7 +153,8 @@ TEST_F(WinWindow, FileListShowsVisibleFilesSortedWithoutFoldersAndReadsOnlyOnAFo
             (std::vector<std::string>{"A.rtf", "b.txt", "letter.rtf", "readonly.rtf"}));
   EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), LB_ERR);
   EXPECT_TRUE(form->FileListBox1->FileName().empty());
-  SetFileAttributesA((folder / "readonly.rtf").c_str(), FILE_ATTRIBUTE_NORMAL);  // so the folder can be removed
+  SetFileAttributesA((folder / "readonly.rtf").c_str(),
+                     FILE_ATTRIBUTE_NORMAL);  // so the folder can be removed
 }
 
 TEST_F(WinWindow, DriveBoxListsWinesDrivesInLetterOrderAndStartsOnTheCurrentOne) {
@@ -170,7 +177,8 @@ TEST_F(WinWindow, ADriveThatCannotBeReadIsShownAndBothListsKeepTheirFolder) {
   form->DriveComboBox1->SetDrives(drives);
   const HWND box = form->DriveComboBox1->Handle();
   SendMessageA(box, CB_SETCURSEL, drives.size() - 1, 0);
-  SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+  SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(box));
   ASSERT_EQ(errors.Shown.size(), 1u);
   EXPECT_EQ(errors.Shown[0].Text.back(), '.');
   EXPECT_EQ(form->DriveComboBox1->Drive(), "Q:\\");
