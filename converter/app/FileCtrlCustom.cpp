@@ -1,35 +1,31 @@
 #include "FileCtrlCustom.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "Forms.h"
 
 namespace FileCtrl {
 
+namespace {
+
+// In the order of TPicture.
+constexpr const char* kPictureNames[] = {"drive-removable",
+                                         "drive-fixed",
+                                         "drive-network",
+                                         "drive-optical",
+                                         "drive-ram",
+                                         "folder-open",
+                                         "folder-current",
+                                         "folder-closed",
+                                         "ok",
+                                         "close"};
+static_assert(std::size(kPictureNames) == static_cast<std::size_t>(TPicture::Close) + 1);
+
+}  // namespace
+
 const char* PictureName(TPicture picture) {
-  switch (picture) {
-    case TPicture::DriveRemovable:
-      return "drive-removable";
-    case TPicture::DriveFixed:
-      return "drive-fixed";
-    case TPicture::DriveNetwork:
-      return "drive-network";
-    case TPicture::DriveOptical:
-      return "drive-optical";
-    case TPicture::DriveRam:
-      return "drive-ram";
-    case TPicture::FolderOpen:
-      return "folder-open";
-    case TPicture::FolderCurrent:
-      return "folder-current";
-    case TPicture::FolderClosed:
-      return "folder-closed";
-    case TPicture::Ok:
-      return "ok";
-    case TPicture::Close:
-      break;
-  }
-  return "close";
+  return kPictureNames[static_cast<std::size_t>(picture)];
 }
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 #include "FileSystem.h"
 #include "Handles.h"
@@ -14,6 +15,17 @@
 namespace FileCtrl {
 
 namespace {
+
+struct TDriveTypeRow {
+  UINT System;
+  TDriveType Type;
+};
+
+constexpr TDriveTypeRow kDriveTypes[] = {{DRIVE_REMOVABLE, TDriveType::Removable},
+                                         {DRIVE_FIXED, TDriveType::Fixed},
+                                         {DRIVE_REMOTE, TDriveType::Network},
+                                         {DRIVE_CDROM, TDriveType::Optical},
+                                         {DRIVE_RAMDISK, TDriveType::Ram}};
 
 [[noreturn]] void RaiseLastError() {
   throw pmrconv::EInOutError(pmrconv::platform::IoCodeOfWin32Error(GetLastError()));
@@ -67,25 +79,12 @@ std::vector<TDrive> SystemDrives() {
   for (int letter = 0; letter < 26; ++letter) {
     if ((present & (1u << letter)) == 0) continue;
     TDrive drive{std::string(1, static_cast<char>('A' + letter)) + ":\\", TDriveType::Fixed, {}, {}};
-    switch (GetDriveTypeA(drive.Root.c_str())) {
-      case DRIVE_REMOVABLE:
-        drive.Type = TDriveType::Removable;
-        break;
-      case DRIVE_FIXED:
-        drive.Type = TDriveType::Fixed;
-        break;
-      case DRIVE_REMOTE:
-        drive.Type = TDriveType::Network;
-        break;
-      case DRIVE_CDROM:
-        drive.Type = TDriveType::Optical;
-        break;
-      case DRIVE_RAMDISK:
-        drive.Type = TDriveType::Ram;
-        break;
-      default:
-        continue;  // unknown, or no root folder
-    }
+    const UINT systemType = GetDriveTypeA(drive.Root.c_str());
+    const auto known =
+        std::find_if(std::begin(kDriveTypes), std::end(kDriveTypes),
+                     [systemType](const TDriveTypeRow& row) { return row.System == systemType; });
+    if (known == std::end(kDriveTypes)) continue;  // unknown, or no root folder
+    drive.Type = known->Type;
     // A removable drive is not asked for its label: that would wait for, or complain about, a missing medium.
     if (drive.Type == TDriveType::Network) drive.NetworkName = NetworkName(drive.Root);
     if (drive.Type != TDriveType::Removable && drive.NetworkName.empty())
