@@ -18,7 +18,10 @@ TForm* FormOf(HWND window) {
   return reinterpret_cast<TForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-TWinControl* ControlOf(HWND window) {
+// The control whose window is this child of the form, or the one it belongs to (a combo box's own parts);
+// null for any other window. Only the form's children carry a control in their user data.
+TWinControl* ControlOf(HWND form, HWND window) {
+  while (window != nullptr && GetParent(window) != form) window = GetParent(window);
   return window == nullptr ? nullptr
                            : reinterpret_cast<TWinControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
@@ -129,9 +132,7 @@ bool TForm::PreTranslate(MSG& message) {
       GetWindowLongPtrW(root, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&TForm::WindowProc))
     return false;  // a message box or another program's window: its own procedure handles its keys
   if (message.message == WM_KEYDOWN && message.hwnd != root) {
-    TWinControl* control = ControlOf(message.hwnd);
-    // A combo box's list runs in a window of its own; its keys belong to the box.
-    if (control == nullptr) control = ControlOf(GetParent(message.hwnd));
+    TWinControl* control = ControlOf(root, message.hwnd);
     if (control != nullptr && control->KeyDown(message.wParam)) return true;
   }
   return IsDialogMessageW(root, &message) != FALSE;
@@ -146,17 +147,18 @@ LRESULT CALLBACK TForm::WindowProc(HWND window, UINT message, WPARAM wParam, LPA
 LRESULT TForm::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      if (TWinControl* control = ControlOf(reinterpret_cast<HWND>(lParam))) control->Notified(HIWORD(wParam));
+      if (TWinControl* control = ControlOf(Handle(), reinterpret_cast<HWND>(lParam)))
+        control->Notified(HIWORD(wParam));
       return 0;
     case WM_DRAWITEM: {
       const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-      if (TWinControl* control = ControlOf(item.hwndItem)) control->DrawItem(item);
+      if (TWinControl* control = ControlOf(Handle(), item.hwndItem)) control->DrawItem(item);
       return TRUE;
     }
     case WM_MEASUREITEM: {
       auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
       // Also sent while a control is being created, before it is known: it then keeps the toolkit's height.
-      if (TWinControl* control = ControlOf(GetDlgItem(Handle(), static_cast<int>(item.CtlID))))
+      if (TWinControl* control = ControlOf(Handle(), GetDlgItem(Handle(), static_cast<int>(item.CtlID))))
         control->MeasureItem(item);
       return TRUE;
     }
