@@ -43,7 +43,7 @@ if(TARGET pelmora AND NOT WIN32)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps COMPONENT converter)
 endif()
 
-if(TARGET Korvex50 AND TARGET vcl50)
+if(TARGET Korvex50 AND TARGET vcl50 AND NOT WIN32)
   # The package finds the host interface beside itself, wherever the prefix is.
   set_target_properties(Korvex50 PROPERTIES INSTALL_RPATH "$ORIGIN")
   install(TARGETS Korvex50 LIBRARY DESTINATION ${PELMORA_KORVEX_LIBDIR} COMPONENT korvex)
@@ -55,6 +55,22 @@ if(TARGET Korvex50 AND TARGET vcl50)
           DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/korvex50 COMPONENT korvexdev)
   pelmora_package_docs(korvex korvex50)
   pelmora_package_docs(korvexdev korvex50-dev)
+
+  # The kit for host authors: find_package(Korvex50) and pkg-config korvex50, both relocatable.
+  include(CMakePackageConfigHelpers)
+  set(korvex_cmakedir "${CMAKE_INSTALL_LIBDIR}/cmake/Korvex50")
+  set(KORVEX_VCL50_FILE "${PELMORA_KORVEX_LIBDIR}/libvcl50.so")
+  set(KORVEX_MODULE_FILE "${PELMORA_KORVEX_LIBDIR}/Korvex50.so")
+  set(KORVEX_INCLUDEDIR "${CMAKE_INSTALL_INCLUDEDIR}/korvex50")
+  configure_package_config_file(cmake/Korvex50Config.cmake.in "${PELMORA_GEN}/Korvex50Config.cmake"
+    INSTALL_DESTINATION "${korvex_cmakedir}"
+    PATH_VARS KORVEX_VCL50_FILE KORVEX_MODULE_FILE KORVEX_INCLUDEDIR)
+  write_basic_package_version_file("${PELMORA_GEN}/Korvex50ConfigVersion.cmake" COMPATIBILITY SameMajorVersion)
+  install(FILES "${PELMORA_GEN}/Korvex50Config.cmake" "${PELMORA_GEN}/Korvex50ConfigVersion.cmake"
+          DESTINATION "${korvex_cmakedir}" COMPONENT korvexdev)
+  file(RELATIVE_PATH KORVEX_PC_TO_PREFIX "/prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/prefix")
+  configure_file(packaging/korvex50.pc.in "${PELMORA_GEN}/korvex50.pc" @ONLY)
+  install(FILES "${PELMORA_GEN}/korvex50.pc" DESTINATION "${CMAKE_INSTALL_LIBDIR}/pkgconfig" COMPONENT korvexdev)
 endif()
 
 if(WIN32 AND TARGET vouninst)
@@ -67,6 +83,13 @@ if(WIN32 AND TARGET pelmora-convert)
 endif()
 if(WIN32 AND TARGET pelmora)
   install(TARGETS pelmora RUNTIME DESTINATION . COMPONENT converter)
+endif()
+if(WIN32 AND TARGET Korvex50 AND TARGET vcl50)
+  # The package, its host interface and the C++ runtime they share with their host, side by side.
+  install(FILES "$<TARGET_FILE:Korvex50>" "$<TARGET_FILE:vcl50>" ${KORVEX_RUNTIME_DLLS} DESTINATION . COMPONENT korvex)
+endif()
+if(WIN32)
+  include(WindowsInstaller)
 endif()
 
 set(CPACK_PACKAGE_NAME pelmora)
@@ -113,11 +136,11 @@ remembered identifier. The host interface library it needs comes with it.")
 
   set(CPACK_DEBIAN_KORVEXDEV_PACKAGE_NAME korvex50-dev)
   set(CPACK_DEBIAN_KORVEXDEV_PACKAGE_SECTION libdevel)
-  set(CPACK_DEBIAN_KORVEXDEV_PACKAGE_ARCHITECTURE all)
   set(CPACK_DEBIAN_KORVEXDEV_PACKAGE_DEPENDS "korvex50 (= ${PROJECT_VERSION})")
-  set(CPACK_DEBIAN_KORVEXDEV_DESCRIPTION "identifier navigation package for an IDE host - headers
+  set(CPACK_DEBIAN_KORVEXDEV_DESCRIPTION "identifier navigation package for an IDE host - development kit
 The headers of the Korvex50 package's units and of the host interface it is
-built against, for hosts and tools that drive the package.")
+built against, with a CMake package configuration (find_package(Korvex50))
+and a pkg-config file (korvex50), for hosts and tools that drive the package.")
   set(CPACK_COMPONENTS_ALL converter korvex korvexdev)
 endif()
 

@@ -7,6 +7,7 @@
 
 #include "KorvexOTAUtils.h"
 #include "KorvexUtils.h"
+#include "SystemBeep.h"
 #include "User32.h"
 
 namespace KorvexOTA50 {
@@ -131,7 +132,7 @@ void TKorvexBinding::KeyProc(Toolsapi::IOTAKeyContext* Context, vcl::TShortCut /
   if (found) {
     KorvexOTAUtils::OTUSetCurrentSourcePosition(text, foundPos);
   } else {
-    Windows::MessageBeep(kSimpleBeep);
+    SystemBeep(kSimpleBeep);
   }
   BindingResult = Toolsapi::krHandled;
 }

@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need; does nothing for what is already there.
-# Usage: scripts/bootstrap.sh [--no-windows]
+# Usage: scripts/bootstrap.sh [--no-windows | --demo]
+#   --no-windows  leave out the cross compiler and Wine
+#   --demo        only what building pelmora-convert needs: compiler, CMake, Ninja
 set -euo pipefail
-
-want_windows=1
-[ "${1:-}" = "--no-windows" ] && want_windows=0
 
 native=(cmake g++ make ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
         qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool valgrind clang libclang-rt-14-dev
         dpkg-dev lintian help2man file unzip)
-windows=(g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine wine32 wine64)
+windows=(g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine wine32 wine64 wixl)
+
+want_windows=1
+case "${1:-}" in
+  --no-windows) want_windows=0 ;;
+  --demo) want_windows=0; native=(cmake g++ ninja-build) ;;
+esac
 
 missing=()
 is_installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian packages from the release preset, checks them with lintian, and proves the
 # converter package works once unpacked into a scratch root. With --windows it also packs the
-# Windows programs (from build/windows) into their zip.
+# Windows programs and DLLs (from build/windows) into their zip, and makes the MSI beside it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/package
@@ -44,8 +44,12 @@ if [ "${1:-}" = "--windows" ]; then
   (cd build/windows && cpack -G ZIP >/dev/null)
   zip=$(ls build/windows/packages/*.zip)
   listing=$(unzip -l "$zip")
-  for exe in vouninst.exe pelmora-convert.exe pelmora.exe; do
-    grep -q "$exe" <<<"$listing" || { echo "package: $zip lacks $exe" >&2; exit 1; }
+  for file in vouninst.exe pelmora-convert.exe pelmora.exe Korvex50.dll vcl50.dll libstdc++-6.dll; do
+    grep -q -F "$file" <<<"$listing" || { echo "package: $zip lacks $file" >&2; exit 1; }
   done
   echo "package: built $zip"
+  # The MSI (made with wixl) lands beside the zip.
+  cmake --build build/windows --target pelmora_msi >/dev/null
+  msi=$(ls build/windows/packages/*.msi)
+  echo "package: built $msi"
 fi

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "ProgramStart.h"
 #include "uVoUnInstaller.h"
@@ -30,6 +29,5 @@ int main(int argc, char** argv) {
   const auto registry = uVoUnInstaller::MakeSystemRegistry();
   const auto launcher = uVoUnInstaller::MakeSystemLauncher();
   uVoUnInstaller::TVOUninstaller uninstaller(*registry, *launcher);
-  // The shell has split the arguments already.
-  return vouninst::RunProgram(std::vector<std::string>(argv, argv + argc), uninstaller, reporter);
+  return vouninst::RunProgram(vouninst::ItemsOfArguments(argc, argv), uninstaller, reporter);
 }

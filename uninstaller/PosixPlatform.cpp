@@ -84,7 +84,8 @@ private:
 class TSpawnLauncher final : public TLauncher {
 public:
   TOutcome RunAndWait(char* commandLine) override {
-    std::vector<std::string> items = vouninst::SplitCommandLine(commandLine);
+    // CreateProcessA hands the Windows program its command line whole: no item is cut here either.
+    std::vector<std::string> items = vouninst::SplitCommandLine(commandLine, std::string::npos);
     if (items.empty()) return TOutcome::kNotStarted;
     std::vector<char*> argv;
     for (std::string& item : items) argv.push_back(item.data());

@@ -7,8 +7,9 @@
 // an empty name, "." or ".." or a slash in a name opens nothing, so no path leaves the root.
 //
 // Process start: the command line is split into items by the same rules as vouninst's own
-// command line; the first item is the program, looked up in PATH unless it holds a slash, and
-// started with posix_spawnp (no shell), in the caller's environment and folder.
+// command line, but no item is cut (CreateProcessA cuts nothing); the first item is the program,
+// looked up in PATH unless it holds a slash, and started with posix_spawnp (no shell), in the
+// caller's environment and folder.
 
 #include <filesystem>
 #include <memory>

@@ -18,8 +18,14 @@ inline constexpr std::size_t kMaxArgumentLength = 4096;
 // Splits a command line into its items as the runtime does; item 0 names the program. Blanks and
 // control characters separate items, a stretch in double quotes may hold them (the quotes are
 // dropped), pairs of empty quotes before an item are skipped, and an item is cut after
-// kMaxArgumentLength characters. The list ends at the first empty item.
-std::vector<std::string> SplitCommandLine(std::string_view commandLine);
+// maxItemLength characters. The list ends at the first empty item.
+std::vector<std::string> SplitCommandLine(std::string_view commandLine,
+                                          std::size_t maxItemLength = kMaxArgumentLength);
+
+// The items of an argument vector that a shell has split already, as the Windows build would see
+// the same words: empty ones (an empty quote pair there) are skipped and each is cut after
+// kMaxArgumentLength characters.
+std::vector<std::string> ItemsOfArguments(int argc, const char* const* argv);
 
 // Path without its folder (everything up to the last backslash, slash or drive colon).
 std::string FileNameWithoutFolder(std::string_view path);

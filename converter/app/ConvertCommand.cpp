@@ -1,85 +1,87 @@
 #include "ConvertCommand.h"
 
 #include <exception>
-#include <string_view>
-#include <vector>
+#include <span>
+#include <string>
 
 #include "PageRules.h"
+#include "cli/CommandOptions.h"
+#include "cli/ConsoleText.h"
+#include "cli/DocumentList.h"
+#include "cli/FileSystem.h"
+#include "cli/ProgressLine.h"
 #include "pmrconv.h"
 
 namespace {
 
+using namespace Cli;
+
 constexpr std::string_view kProgram = "pelmora-convert";
 
-constexpr std::string_view kHelp =
-    "Usage: pelmora-convert [-o DEST] SOURCE...\n"
-    "Converts each RTF document SOURCE into an HTML page.\n"
-    "\n"
-    "  -o DEST    write the page of the one SOURCE to DEST\n"
-    "  --help     show this help and exit\n"
-    "  --version  show the version and exit\n"
-    "\n"
-    "Without -o, the page of SOURCE goes to SOURCE without its last three characters, followed by \"htm\"\n"
-    "(letter.rtf gives letter.htm); an existing file is replaced. The page title is SOURCE as given.\n"
-    "All SOURCEs are converted in one run, in order; the fonts of a document's font table stay known to\n"
-    "the documents after it. A failing SOURCE is reported on standard error as \"SOURCE: message\" and\n"
-    "the next one is converted.\n"
-    "\n"
-    "Exit status: 0 when every SOURCE was converted, 1 when any failed, 2 on a usage error.\n";
-
-void Print(std::FILE* Stream, std::string_view Text) { std::fwrite(Text.data(), 1, Text.size(), Stream); }
-
 int UsageError(std::FILE* Err, const std::string& Problem) {
-  Print(Err, std::string(kProgram) + ": " + Problem + "; try '" + std::string(kProgram) + " --help'\n");
+  WriteText(Err, std::string(kProgram) + ": " + NameForMessage(Problem) + "; try '" + std::string(kProgram) +
+                     " --help'\n");
   return 2;
+}
+
+pmrconv::TDocumentEnd EndFor(const std::string& Name) {
+  return Name == kStandardStream ? pmrconv::TDocumentEnd::StandardStream() : pmrconv::TDocumentEnd::File(Name);
+}
+
+// Converts one document; raises what the conversion or making its folders raises.
+void Convert(const TDocument& Document, std::FILE* Out) {
+  if (!Document.Problem.empty()) throw rtl::Exception(Document.Problem);
+  for (const std::string& folder : Document.Folders) MakeFolder(folder);
+  if (Document.Dest == kStandardStream) std::fflush(Out);  // the page follows what was printed before it
+  pmrconv::ConvertFile(EndFor(Document.Source), EndFor(Document.Dest), Document.Source);
+}
+
+int ConvertDocuments(const std::vector<TDocument>& Documents, const TCommandOptions& Options, std::FILE* Out,
+                     std::FILE* Err) {
+  const size_t total = Documents.size();
+  TProgressLine progress(Err, !Options.Quiet && total > 1 && IsTerminal(Err), total);
+  size_t converted = 0;
+  size_t failed = 0;
+  for (const TDocument& document : Documents) {
+    const std::string source = NameForMessage(document.Source);
+    progress.Show(converted + failed, failed, source);
+    try {
+      Convert(document, Out);
+      ++converted;
+      if (Options.Verbose) {
+        progress.Clear();
+        WriteText(Out, source + " -> " + NameForMessage(document.Dest) + "\n");
+      }
+    } catch (const std::exception& error) {
+      ++failed;
+      progress.Clear();
+      WriteText(Err, source + ": " + PageRules::MessageWithPeriod(error.what()) + "\n");
+    }
+  }
+  progress.Clear();
+  if (failed > 0 && total > 1) WriteText(Err, BatchCounts(converted, total, failed) + "\n");
+  return failed > 0 ? 1 : 0;
 }
 
 }  // namespace
 
 int RunConvertCommand(int ArgCount, const char* const* Args, std::FILE* Out, std::FILE* Err) {
-  std::vector<std::string> sources;
-  std::string dest;
-  bool haveDest = false;
-  bool optionsDone = false;
-  for (int i = 0; i < ArgCount; ++i) {
-    const std::string arg = Args[i];
-    if (optionsDone || arg.size() < 2 || arg[0] != '-') {
-      if (arg.empty()) return UsageError(Err, "an empty SOURCE name");
-      sources.push_back(arg);
-    } else if (arg == "--") {
-      optionsDone = true;
-    } else if (arg == "--help") {
-      Print(Out, kHelp);
-      return 0;
-    } else if (arg == "--version") {
-      Print(Out, std::string(kProgram) + " " + PELMORA_VERSION + "\n");
-      return 0;
-    } else if (arg.starts_with("-o")) {
-      if (haveDest) return UsageError(Err, "-o given twice");
-      if (arg.size() > 2) {
-        dest = arg.substr(2);
-      } else if (i + 1 < ArgCount) {
-        dest = Args[++i];
-      } else {
-        return UsageError(Err, "-o needs a DEST");
-      }
-      if (dest.empty()) return UsageError(Err, "an empty DEST name");
-      haveDest = true;
-    } else {
-      return UsageError(Err, "unknown option '" + arg + "'");
-    }
+  TCommandOptions options;
+  try {
+    options = ParseOptions(std::span<const char* const>(Args, static_cast<size_t>(ArgCount)));
+  } catch (const EUsageError& error) {
+    return UsageError(Err, error.Message());
   }
-  if (sources.empty()) return UsageError(Err, "no SOURCE given");
-  if (haveDest && sources.size() != 1) return UsageError(Err, "-o takes exactly one SOURCE");
-
-  int status = 0;
-  for (const std::string& source : sources) {
-    try {
-      pmrconv::ConvertFile(source, haveDest ? dest : PageRules::PageNameFor(source));
-    } catch (const std::exception& error) {
-      Print(Err, source + ": " + PageRules::MessageWithPeriod(error.what()) + "\n");
-      status = 1;
-    }
+  switch (options.Action) {
+    case TCommandOptions::TAction::Help: WriteText(Out, kHelpText); return 0;
+    case TCommandOptions::TAction::Version:
+      WriteText(Out, std::string(kProgram) + " " + PELMORA_VERSION + "\n");
+      return 0;
+    case TCommandOptions::TAction::Convert: break;
   }
-  return status;
+  if (options.PageFolder && !IsFolder(*options.PageFolder)) {
+    WriteText(Err, std::string(kProgram) + ": -d " + NameForMessage(*options.PageFolder) + ": no such folder\n");
+    return 2;
+  }
+  return ConvertDocuments(ListDocuments(options), options, Out, Err);
 }

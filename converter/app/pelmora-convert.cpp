@@ -1,4 +1,4 @@
-// pelmora-convert [-o DEST] SOURCE...: converts RTF documents into HTML pages.
+// pelmora-convert: converts RTF documents into HTML pages (see --help). The command lives in ConvertCommand.
 
 #include <cstdio>
 

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "pmrconv/Errors.h"
 
@@ -18,6 +19,20 @@ namespace pmrconv {
 // or a colour reference that the colour table cannot answer; the page then holds everything written so far
 // followed by its tail. Both files are closed on every path.
 void ConvertFile(const std::string& SourceName, const std::string& DestName);
+
+// One end of a conversion: a file by name, or the process's standard input (as the source) or standard output (as
+// the destination), which the conversion reads or writes but leaves open.
+struct TDocumentEnd {
+  std::string Name;  // the file's name; empty for a standard stream
+  bool Standard = false;
+
+  static TDocumentEnd File(std::string Name) { return {std::move(Name), false}; }
+  static TDocumentEnd StandardStream() { return {{}, true}; }
+};
+
+// As above between any two ends, the page titled Title. Standard input is read to its end. Standard output is
+// refused with code 32 when it is the source file itself (the page appended to the document being read).
+void ConvertFile(const TDocumentEnd& Source, const TDocumentEnd& Dest, const std::string& Title);
 
 // The same conversion of a document held in memory, in the same process-wide context. Returns the whole page.
 // Raises as ConvertFile does; use the overload below to keep the partly written page.

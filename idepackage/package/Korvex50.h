@@ -6,7 +6,11 @@
 
 #include "PackageInfo.h"
 
+#if defined(_WIN32)
+#define KORVEX50_EXPORT extern "C" __declspec(dllexport)
+#else
 #define KORVEX50_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 // Runs the units' initialisations in table order.
 KORVEX50_EXPORT void Initialize();

@@ -1,74 +1,17 @@
 // pelmora-convert at the process boundary: exit status, standard output and standard error, pages written.
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "FileHelpers.h"
+#include "CliRun.h"
 
 namespace fs = std::filesystem;
-using pmrconv::test::ReadAll;
-using pmrconv::test::WriteAll;
-
-namespace {
-
-struct TRun {
-  int Status = -1;
-  std::string Out, Err;
-};
-
-const std::string kHead = "<HTML>\r\n<HEAD>\r\n<TITLE>";
-const std::string kBody =
-    "</TITLE>\r\n</HEAD>\r\n<BODY TEXT=\"#000000\" BGCOLOR=\"#FFFFFF\" LINK=\"#3333FF\" VLINK=\"#999999\" "
-    "ALINK=\"#FF0000\">\r\n";
-const std::string kTail = "</BODY>\r\n</HTML>\r\n";
-
-class CliTest : public ::testing::Test {
-protected:
-  void SetUp() override {
-    FDir = fs::temp_directory_path() /
-           ("pmrcli-" + std::to_string(::getpid()) + "-" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(FDir);
-    fs::create_directories(FDir);
-  }
-  void TearDown() override { fs::remove_all(FDir); }
-
-  // Runs pelmora-convert with Args in the test folder.
-  TRun Run(const std::vector<std::string>& Args) {
-    const fs::path out = FDir / ".stdout", err = FDir / ".stderr";
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-      if (::chdir(FDir.c_str()) != 0) ::_exit(127);
-      if (!std::freopen(out.c_str(), "wb", stdout) || !std::freopen(err.c_str(), "wb", stderr)) ::_exit(127);
-      std::vector<char*> argv{const_cast<char*>(PELMORA_CONVERT)};
-      for (const std::string& a : Args) argv.push_back(const_cast<char*>(a.c_str()));
-      argv.push_back(nullptr);
-      ::execv(PELMORA_CONVERT, argv.data());
-      ::_exit(127);
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    TRun run;
-    run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.Out = ReadAll(out);
-    run.Err = ReadAll(err);
-    return run;
-  }
-
-  static std::string Page(const std::string& Title, const std::string& Body) {
-    return kHead + Title + kBody + Body + "\r\n" + kTail;
-  }
-
-  fs::path FDir;
-};
-
-}  // namespace
+using namespace pmrconv::test;
+using CliTest = TCliTest;
 
 TEST_F(CliTest, ConvertsEachSourceBesideItselfSilently) {
   WriteAll(FDir / "one.rtf", "{one}");
@@ -118,7 +61,8 @@ TEST_F(CliTest, FailuresAreReportedPerSourceAndTheRestStillConverts) {
   EXPECT_EQ(run.Err,
             "missing.rtf: Datei nicht gefunden.\n"
             "bad.rtf: 'z' ist kein gültiger Integerwert.\n"
-            "same.htm: I/O-Fehler 32.\n");
+            "same.htm: I/O-Fehler 32.\n"
+            "1 of 4 documents converted, 3 failed\n");
   EXPECT_EQ(ReadAll(FDir / "bad.htm"), Page("bad.rtf", "x"));  // the partly written page stays
   EXPECT_EQ(ReadAll(FDir / "same.htm"), "{same}");
   EXPECT_EQ(ReadAll(FDir / "good.htm"), Page("good.rtf", "good"));
@@ -136,8 +80,20 @@ TEST_F(CliTest, FontTableCarriesOverToLaterSources) {
 TEST_F(CliTest, UsageErrorsExitTwoWithOneLine) {
   WriteAll(FDir / "a.rtf", "{a}");
   WriteAll(FDir / "b.rtf", "{b}");
-  const std::vector<std::vector<std::string>> cases = {
-      {}, {"-o"}, {"-o", "x.htm"}, {"-o", "x.htm", "a.rtf", "b.rtf"}, {"-x", "a.rtf"}, {"-o", "x", "-o", "y", "a.rtf"}};
+  fs::create_directories(FDir / "dir");
+  const std::vector<std::vector<std::string>> cases = {{},
+                                                       {"-o"},
+                                                       {"-o", "x.htm"},
+                                                       {"-o", "x.htm", "a.rtf", "b.rtf"},
+                                                       {"-x", "a.rtf"},
+                                                       {"--verbose", "a.rtf"},
+                                                       {"-o", "x", "-o", "y", "a.rtf"},
+                                                       {"-o", "x.htm", "-r", "dir"},
+                                                       {"-o", "x.htm", "-d", "dir", "a.rtf"},
+                                                       {"-d", "", "a.rtf"},
+                                                       {"-r"},
+                                                       {"-", "a.rtf", "-"},
+                                                       {"-vx", "a.rtf"}};
   for (const auto& args : cases) {
     const TRun run = Run(args);
     EXPECT_EQ(run.Status, 2) << testing::PrintToString(args);
@@ -150,15 +106,38 @@ TEST_F(CliTest, UsageErrorsExitTwoWithOneLine) {
   EXPECT_FALSE(fs::exists(FDir / "x.htm"));
 }
 
-TEST_F(CliTest, HelpAndVersionGoToStandardOutput) {
-  const TRun help = Run({"--help"});
-  EXPECT_EQ(help.Status, 0);
-  EXPECT_TRUE(help.Out.starts_with("Usage: pelmora-convert [-o DEST] SOURCE...\n")) << help.Out;
-  EXPECT_EQ(help.Err, "");
-  const TRun version = Run({"--version"});
-  EXPECT_EQ(version.Status, 0);
-  EXPECT_TRUE(version.Out.starts_with("pelmora-convert ")) << version.Out;
+TEST_F(CliTest, HelpAndVersionGoToStandardOutputWhateverFollows) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--help"}, {"-h"}, {"-vh", "missing.rtf"}, {"missing.rtf", "-h", "-x"}}) {
+    const TRun help = Run(args);
+    EXPECT_EQ(help.Status, 0) << testing::PrintToString(args);
+    EXPECT_TRUE(help.Out.starts_with("Usage: pelmora-convert [OPTION]... SOURCE...\n")) << help.Out;
+    EXPECT_EQ(help.Err, "");
+  }
+  for (const char* option : {"--version", "-V"}) {
+    const TRun version = Run({option});
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_TRUE(version.Out.starts_with("pelmora-convert ")) << version.Out;
+    EXPECT_EQ(std::count(version.Out.begin(), version.Out.end(), '\n'), 1) << version.Out;
+  }
   WriteAll(FDir / "-dash.rtf", "{d}");
   EXPECT_EQ(Run({"--", "-dash.rtf"}).Status, 0);  // after "--" everything is a SOURCE
   EXPECT_EQ(ReadAll(FDir / "-dash.htm"), Page("-dash.rtf", "d"));
+}
+
+TEST_F(CliTest, VerbosePrintsOneLinePerConvertedDocument) {
+  WriteAll(FDir / "a.rtf", "{a}");
+  WriteAll(FDir / "bad.rtf", "{\\'zz}");
+  fs::create_directories(FDir / "out");
+  const TRun run = Run({"-vq", "a.rtf", "bad.rtf", "-o", "page.html"});
+  EXPECT_EQ(run.Status, 2);  // -o with two SOURCEs
+  const TRun some = Run({"-v", "-d", "out", "a.rtf", "bad.rtf", "missing.rtf"});
+  EXPECT_EQ(some.Status, 1);
+  EXPECT_EQ(some.Out, "a.rtf -> out/a.htm\n");
+  EXPECT_EQ(some.Err,
+            "bad.rtf: 'z' ist kein gültiger Integerwert.\n"
+            "missing.rtf: Datei nicht gefunden.\n"
+            "1 of 3 documents converted, 2 failed\n");
+  EXPECT_EQ(ReadAll(FDir / "out" / "a.htm"), Page("a.rtf", "a"));
+  EXPECT_EQ(Run({"-v", "-oone.htm", "a.rtf"}).Out, "a.rtf -> one.htm\n");
 }

@@ -142,6 +142,24 @@ TEST_F(PackageInHost, JumpKeepsTheScreenRow) {
   EXPECT_EQ(view->Top().Col, 1);
 }
 
+TEST_F(PackageInHost, JumpsLandOnTheOccurrenceWhateverTheLineBreaks) {
+  struct TCase {
+    std::string Break;
+    int32_t Line;  // of the second foo, as the package counts lines
+  };
+  for (const TCase& c : {TCase{"\r", 3}, TCase{"\r\n", 3}, TCase{"\n", 1}}) {
+    const std::string text = "var foo;" + c.Break + "x := 1;" + c.Break + "  foo := 2;";
+    const auto second = static_cast<int32_t>(text.rfind("foo") + 1);
+    THostView* view = Open(text, 5);
+    EXPECT_EQ(Press(kCtrlAltDown), kHandled);
+    EXPECT_EQ(view->CaretTextPos(), second) << testing::PrintToString(c.Break);
+    EXPECT_EQ(view->Caret().Line, c.Line) << testing::PrintToString(c.Break);
+    EXPECT_EQ(Press(kCtrlAltUp), kHandled);
+    EXPECT_EQ(view->CaretTextPos(), 5) << testing::PrintToString(c.Break);
+  }
+  EXPECT_EQ(Beeps(), 0u);
+}
+
 TEST_F(PackageInHost, WithoutASourceViewNoKeyIsHandledAndNothingBeeps) {
   const auto pressAll = [&] {
     for (const vcl::TShortCut key : {kCtrlAltUp, kCtrlAltDown, kCtrlAltLeft, kCtrlAltRight}) {
@@ -187,6 +205,7 @@ TEST_F(PackageInHost, FinalizeTakesTheBindingOffTheHost) {
   EXPECT_EQ(Press(kCtrlAltDown), std::nullopt);
 
   const std::string path = FPackage->Path();
+  EXPECT_TRUE(loader::IsLoaded(path));
   FPackage.reset();
   EXPECT_FALSE(loader::IsLoaded(path));
 }

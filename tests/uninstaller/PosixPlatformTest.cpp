@@ -6,6 +6,8 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include "PosixPlatform.h"
 
@@ -61,6 +63,17 @@ TEST(SpawnLauncher, StartsSplitCommandsAndWaitsForTheirEnd) {
   EXPECT_EQ(launcher->RunAndWait(command.data()), TLauncher::TOutcome::kEnded) << "its own failure code is no error";
   EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(300));
   EXPECT_TRUE(fs::exists(marker));
+  fs::remove(marker);
+}
+
+TEST(SpawnLauncher, RunsACommandWithItemsBeyond4096CharactersWhole) {
+  const auto launcher = MakeSpawnLauncher();
+  const fs::path marker = fs::temp_directory_path() / ("vouninst-long-" + std::to_string(getpid()));
+  const std::string word(5000, 'w');
+  std::string command = "/bin/sh -c \"printf %s " + word + " > '" + marker.string() + "'\"";
+  ASSERT_EQ(launcher->RunAndWait(command.data()), TLauncher::TOutcome::kEnded);
+  std::ifstream written(marker);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), word);
   fs::remove(marker);
 }
 

@@ -43,6 +43,22 @@ TEST(SplitCommandLine, CutsAnItemAfter4096Characters) {
   EXPECT_EQ(items[3], "next");
 }
 
+TEST(SplitCommandLine, CutsNothingWithoutALimit) {
+  const std::string plain(5000, 'a');
+  EXPECT_EQ(SplitCommandLine("p " + plain + " \"" + plain + " b\"", std::string::npos),
+            (Items{"p", plain, plain + " b"}));
+}
+
+TEST(ItemsOfArguments, SkipsEmptyArgumentsAndCutsLongOnesAsTheWindowsBuildDoes) {
+  const std::string longName(5000, 'n');
+  const char* const withEmpty[] = {"vouninst", "", "", "App", "", longName.c_str()};
+  EXPECT_EQ(ItemsOfArguments(6, withEmpty), (Items{"vouninst", "App", std::string(4096, 'n')}));
+  const char* const onlyEmpty[] = {"vouninst", ""};
+  EXPECT_EQ(ItemsOfArguments(2, onlyEmpty), Items{"vouninst"});
+  const char* const noProgramName[] = {"", "App"};
+  EXPECT_EQ(ItemsOfArguments(2, noProgramName), (Items{"", "App"})) << "the argument stays item 1";
+}
+
 TEST(FormatErrorReport, FillsTheRuntimeFormat) {
   EXPECT_EQ(FormatErrorReport("EAppNotInstalled", "vouninst.exe", 0x1A2B, "Application was not installed on this computer"),
             "Exception EAppNotInstalled in module vouninst.exe at 00001A2B.\n"
@@ -73,6 +89,8 @@ protected:
 TEST_F(RunProgramTest, WithoutAnArgumentEndsWithZeroAndTouchesNothing) {
   EXPECT_EQ(Run({"vouninst.exe"}), 0);
   EXPECT_EQ(Run({}), 0);
+  const char* const emptyQuoted[] = {"vouninst", ""};
+  EXPECT_EQ(Run(ItemsOfArguments(2, emptyQuoted)), 0) << "an empty quoted argument is no argument";
   EXPECT_EQ(Registry.Calls, 0);
   EXPECT_TRUE(Reports.empty());
 }

@@ -14,9 +14,13 @@ constexpr std::string_view kNameStarts = "/\\";
 
 }  // namespace
 
+std::string_view FileNameOf(std::string_view path) {
+  const std::size_t cut = path.find_last_of(kNameStarts);
+  return cut == std::string_view::npos ? path : path.substr(cut + 1);
+}
+
 std::string PageNameFor(std::string_view source) {
-  const std::size_t cut = source.find_last_of(kNameStarts);
-  const std::size_t nameLength = cut == std::string_view::npos ? source.size() : source.size() - cut - 1;
+  const std::size_t nameLength = FileNameOf(source).size();
   std::string page(source.substr(0, source.size() - std::min<std::size_t>(nameLength, 3)));
   page += "htm";
   return page;

@@ -12,6 +12,9 @@ namespace PageRules {
 // "\", and on Windows also after a drive's colon ("c:ab" gives "c:htm").
 std::string PageNameFor(std::string_view source);
 
+// The file's own name in path: what follows its last "/" or "\" (or, on Windows, a drive's colon).
+std::string_view FileNameOf(std::string_view path);
+
 // How an error message is shown: the message, and "." after it when its last byte sorts after "." (so "Ende."
 // and "Maximum (3)" stay as they are, "I/O-Fehler 32" becomes "I/O-Fehler 32.").
 std::string MessageWithPeriod(std::string_view message);

@@ -31,6 +31,14 @@ TFileHandle OpenSource(const std::string& Name);
 // file another handle has open with code 32, leaving it untouched. Raises EInOutError.
 TFileHandle CreateDestination(const std::string& Name, TFileHandle Source);
 
+// The process's standard input, to read a document from. The caller must not close it. Never raises.
+TFileHandle StandardInput() noexcept;
+
+// The process's standard output, to write a page to. The caller must not close it. Refuses, with code 32, an output
+// that is the file Source itself: the page would be appended to the document still being read, and the reading
+// would never end.
+TFileHandle StandardOutput(TFileHandle Source);
+
 // Reads up to Size bytes into Buffer; 0 at the end of the file. Raises EInOutError.
 size_t ReadBlock(TFileHandle File, char* Buffer, size_t Size);
 

@@ -85,6 +85,18 @@ TFileHandle CreateDestination(const std::string& Name, TFileHandle Source) {
   return fd;
 }
 
+TFileHandle StandardInput() noexcept { return STDIN_FILENO; }
+
+TFileHandle StandardOutput(TFileHandle Source) {
+  struct stat out;
+  struct stat src;
+  if (Source != kNoFile && ::fstat(STDOUT_FILENO, &out) == 0 && ::fstat(static_cast<int>(Source), &src) == 0 &&
+      S_ISREG(out.st_mode) && out.st_dev == src.st_dev && out.st_ino == src.st_ino) {
+    Raise(EWOULDBLOCK, {}, true);
+  }
+  return STDOUT_FILENO;
+}
+
 size_t ReadBlock(TFileHandle File, char* Buffer, size_t Size) {
   for (;;) {
     const ssize_t got = ::read(static_cast<int>(File), Buffer, Size);

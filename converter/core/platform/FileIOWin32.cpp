@@ -37,6 +37,21 @@ TFileHandle CreateDestination(const std::string& Name, TFileHandle /*Source*/) {
   return Open(Name, GENERIC_WRITE, CREATE_ALWAYS);
 }
 
+TFileHandle StandardInput() noexcept { return reinterpret_cast<TFileHandle>(GetStdHandle(STD_INPUT_HANDLE)); }
+
+TFileHandle StandardOutput(TFileHandle Source) {
+  const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  BY_HANDLE_FILE_INFORMATION outInfo;
+  BY_HANDLE_FILE_INFORMATION srcInfo;
+  if (Source != kNoFile && GetFileType(out) == FILE_TYPE_DISK && GetFileType(AsHandle(Source)) == FILE_TYPE_DISK &&
+      GetFileInformationByHandle(out, &outInfo) && GetFileInformationByHandle(AsHandle(Source), &srcInfo) &&
+      outInfo.dwVolumeSerialNumber == srcInfo.dwVolumeSerialNumber &&
+      outInfo.nFileIndexHigh == srcInfo.nFileIndexHigh && outInfo.nFileIndexLow == srcInfo.nFileIndexLow) {
+    throw EInOutError(io::kSharingViolation);
+  }
+  return reinterpret_cast<TFileHandle>(out);
+}
+
 size_t ReadBlock(TFileHandle File, char* Buffer, size_t Size) {
   DWORD got = 0;
   if (!ReadFile(AsHandle(File), Buffer, static_cast<DWORD>(Size < kMaxTransfer ? Size : kMaxTransfer), &got, nullptr)) {

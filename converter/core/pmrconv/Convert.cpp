@@ -65,16 +65,22 @@ void ConvertStream(TLineSource& Source, TPageSink& Sink, const std::string& Titl
 }
 
 void ConvertFile(const std::string& SourceName, const std::string& DestName) {
+  ConvertFile(TDocumentEnd::File(SourceName), TDocumentEnd::File(DestName), SourceName);
+}
+
+void ConvertFile(const TDocumentEnd& Source, const TDocumentEnd& Dest, const std::string& Title) {
   Context().ColourTable.clear();
-  TFile source(platform::OpenSource(SourceName));
-  TFile dest(platform::CreateDestination(DestName, source.Handle()));
+  TFile source = Source.Standard ? TFile::Borrowed(platform::StandardInput())
+                                 : TFile(platform::OpenSource(Source.Name));
+  TFile dest = Dest.Standard ? TFile::Borrowed(platform::StandardOutput(source.Handle()))
+                             : TFile(platform::CreateDestination(Dest.Name, source.Handle()));
 
   std::exception_ptr first;
   KeepFirstError(first, [&] {
     TFileBlockReader reader(source);
     TLineSource lines(reader);
     TFileSink sink(dest);
-    ConvertStream(lines, sink, SourceName);
+    ConvertStream(lines, sink, Title);
   });
   KeepFirstError(first, [&] { source.Close(); });
   KeepFirstError(first, [&] { dest.Close(); });

@@ -4,20 +4,21 @@ namespace pmrconv {
 
 TFile& TFile::operator=(TFile&& Other) noexcept {
   if (this != &Other) {
-    if (IsOpen()) {
+    if (IsOpen() && FOwned) {
       try {
         platform::CloseFile(FHandle);
       } catch (...) {
       }
     }
     FHandle = Other.FHandle;
+    FOwned = Other.FOwned;
     Other.FHandle = platform::kNoFile;
   }
   return *this;
 }
 
 TFile::~TFile() {
-  if (!IsOpen()) return;
+  if (!IsOpen() || !FOwned) return;
   try {
     platform::CloseFile(FHandle);
   } catch (...) {
@@ -29,7 +30,7 @@ void TFile::Close() {
   if (!IsOpen()) return;
   const platform::TFileHandle handle = FHandle;
   FHandle = platform::kNoFile;
-  platform::CloseFile(handle);
+  if (FOwned) platform::CloseFile(handle);
 }
 
 size_t TFileBlockReader::ReadBlock(char* Buffer, size_t Size) {

@@ -10,12 +10,18 @@
 
 namespace pmrconv {
 
-// An open file. Move-only; the destructor closes it and swallows errors, Close() reports them.
+// An open file. Move-only; the destructor closes it and swallows errors, Close() reports them. A borrowed file (a
+// standard stream) is used but never closed.
 class TFile {
 public:
   TFile() = default;
   explicit TFile(platform::TFileHandle Handle) noexcept : FHandle(Handle) {}
-  TFile(TFile&& Other) noexcept : FHandle(Other.FHandle) { Other.FHandle = platform::kNoFile; }
+  static TFile Borrowed(platform::TFileHandle Handle) noexcept {
+    TFile file(Handle);
+    file.FOwned = false;
+    return file;
+  }
+  TFile(TFile&& Other) noexcept : FHandle(Other.FHandle), FOwned(Other.FOwned) { Other.FHandle = platform::kNoFile; }
   TFile& operator=(TFile&& Other) noexcept;
   TFile(const TFile&) = delete;
   TFile& operator=(const TFile&) = delete;
@@ -28,6 +34,7 @@ public:
 
 private:
   platform::TFileHandle FHandle = platform::kNoFile;
+  bool FOwned = true;
 };
 
 // Reads an open file for a TLineSource.

@@ -7,15 +7,16 @@ namespace testhost {
 
 TSourceBuffer::TSourceBuffer(std::string text) : FText(std::move(text)), FLineStarts{0} {
   for (size_t i = 0; i < FText.size(); ++i) {
-    if (FText[i] == '\n') FLineStarts.push_back(static_cast<int32_t>(i + 1));
+    if (FText[i] != '\r') continue;
+    FLineEnds.push_back(static_cast<int32_t>(i));
+    if (i + 1 < FText.size() && FText[i + 1] == '\n') ++i;  // the pair is one break
+    FLineStarts.push_back(static_cast<int32_t>(i + 1));
   }
+  FLineEnds.push_back(static_cast<int32_t>(FText.size()));
 }
 
 int32_t TSourceBuffer::LineLength(int32_t line) const {
-  const int32_t start = FLineStarts[static_cast<size_t>(line - 1)];
-  int32_t end = line < LineCount() ? FLineStarts[static_cast<size_t>(line)] - 1 : static_cast<int32_t>(FText.size());
-  if (end > start && FText[static_cast<size_t>(end - 1)] == '\r') --end;
-  return end - start;
+  return FLineEnds[static_cast<size_t>(line - 1)] - FLineStarts[static_cast<size_t>(line - 1)];
 }
 
 int32_t TSourceBuffer::OffsetOf(TOTACharPos charPos) const {

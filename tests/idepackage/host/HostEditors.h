@@ -17,8 +17,8 @@ using Toolsapi::TOTACharPos;
 using Toolsapi::TOTAEditPos;
 using vcl::TIntfRef;
 
-// An editor's text with its line starts. A line ends at an LF; a CR right before the LF is not part
-// of the line. Columns are character index + 1 (no tabs).
+// An editor's text with its lines, broken where the package counts breaks: at a CR, or a CR LF
+// pair; a lone LF is an ordinary character. Columns are character index + 1 (no tabs).
 class TSourceBuffer {
  public:
   explicit TSourceBuffer(std::string text);
@@ -33,6 +33,7 @@ class TSourceBuffer {
   int32_t LineLength(int32_t line) const;
   std::string FText;
   std::vector<int32_t> FLineStarts;
+  std::vector<int32_t> FLineEnds;  // offset of each line's break, or of the text's end
 };
 
 struct TRead {

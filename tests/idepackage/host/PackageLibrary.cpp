@@ -14,6 +14,7 @@ TPackageLibrary::TPackageLibrary(std::string path) : FPath(std::move(path)) {
     FGetPackageInfoTable = reinterpret_cast<vcl::TGetPackageInfoTableProc>(Entry("GetPackageInfoTable"));
     FRegister = reinterpret_cast<vcl::TRegisterProc>(Entry("Register"));
     FFindResource = reinterpret_cast<vcl::TFindPackageResourceProc>(Entry("FindPackageResource"));
+    if (!loader::RouteBeeps(FLibrary)) throw EHostError(FPath + " does not import MessageBeep from user32.dll");
   } catch (...) {
     Unload();
     throw;
@@ -28,7 +29,7 @@ void* TPackageLibrary::Entry(const char* name) const {
   return entry;
 }
 
-std::span<const uint8_t> TPackageLibrary::Resource(const char* name) const {
+std::span<const uint8_t> TPackageLibrary::ServedResource(const char* name) const {
   uint32_t size = 0;
   const void* bytes = FFindResource(name, &size);
   if (bytes == nullptr) return {};

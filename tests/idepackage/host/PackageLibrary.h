@@ -3,8 +3,10 @@
 // the package only through its exported entry points.
 
 #include <cstdint>
+#include <map>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "LibraryLoader.h"
 #include "PackageInfo.h"
@@ -24,7 +26,12 @@ class TPackageLibrary {
   void Register() const { FRegister(); }
   const vcl::TPackageInfoTable* InfoTable() const { return FGetPackageInfoTable(); }
   // The named resource's bytes (valid while loaded); empty when the package has none of that name.
+  // On Windows they come from the resource section of the package or of its resource module
+  // (MAINICON put together in icon file layout); elsewhere from ServedResource.
   std::span<const uint8_t> Resource(const char* name) const;
+  // The bytes the package serves through its export FindPackageResource.
+  std::span<const uint8_t> ServedResource(const char* name) const;
+  loader::TLibraryHandle Handle() const { return FLibrary; }
   void* Symbol(const char* name) const { return loader::FindSymbol(FLibrary, name); }
   void Unload();
   const std::string& Path() const { return FPath; }
@@ -38,6 +45,7 @@ class TPackageLibrary {
   vcl::TGetPackageInfoTableProc FGetPackageInfoTable = nullptr;
   vcl::TRegisterProc FRegister = nullptr;
   vcl::TFindPackageResourceProc FFindResource = nullptr;
+  mutable std::map<std::string, std::vector<uint8_t>> FAssembled;  // resources put together by Resource
 };
 
 }  // namespace testhost

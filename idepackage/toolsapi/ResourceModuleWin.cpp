@@ -1,0 +1,16 @@
+#include <windows.h>
+
+#include "LibModules.h"
+
+namespace vcl {
+
+THandle LoadResourceModule(const char* ModuleName) {
+  // As data: a resource module is only looked into, never run.
+  return LoadLibraryExA(ResourceModuleName(ModuleName).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+}
+
+void FreeResourceModule(THandle ResModule) {
+  if (ResModule != nullptr) FreeLibrary(static_cast<HMODULE>(ResModule));
+}
+
+}  // namespace vcl
