@@ -171,6 +171,22 @@ TEST_F(WinWindow, DriveBoxListsWinesDrivesInLetterOrderAndStartsOnTheCurrentOne)
   EXPECT_EQ(form->DriveComboBox1->Drive(), "C:\\");
 }
 
+TEST_F(WinWindow, PickingAnotherDriveMovesBothListsAndComingBackReturnsToTheFolder) {
+  const HWND box = form->DriveComboBox1->Handle();
+  const auto pick = [&](LRESULT index) {
+    SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(box));
+  };
+  pick(SendMessageA(box, CB_GETCOUNT, 0, 0) - 1);  // z:, the Linux root
+  EXPECT_EQ(form->DirectoryListBox1->Directory(), "Z:\\");
+  EXPECT_EQ(form->FileListBox1->Directory(), "Z:\\");
+  pick(0);
+  EXPECT_EQ(form->DirectoryListBox1->Directory(), folder.Path());
+  EXPECT_EQ(form->FileListBox1->Directory(), folder.Path());
+  EXPECT_TRUE(errors.Shown.empty());
+}
+
 TEST_F(WinWindow, ADriveThatCannotBeReadIsShownAndBothListsKeepTheirFolder) {
   auto drives = form->DriveComboBox1->Drives();
   drives.push_back({"Q:\\", FileCtrl::TDriveType::Removable, "", ""});
