@@ -44,7 +44,7 @@ if [ "${1:-}" = "--windows" ]; then
   (cd build/windows && cpack -G ZIP >/dev/null)
   zip=$(ls build/windows/packages/*.zip)
   listing=$(unzip -l "$zip")
-  for file in vouninst.exe pelmora-convert.exe Korvex50.dll vcl50.dll libstdc++-6.dll; do
+  for file in vouninst.exe pelmora-convert.exe pelmora.exe Korvex50.dll vcl50.dll libstdc++-6.dll; do
     grep -q -F "$file" <<<"$listing" || { echo "package: $zip lacks $file" >&2; exit 1; }
   done
   echo "package: built $zip"

@@ -7,21 +7,22 @@
 #include <string>
 #include <string_view>
 
-#include <QString>
-
 namespace Forms {
 
-// The application's title for a program file: the name without its folder and without everything from its first
-// "." on, every character after the first in lower case ("/usr/bin/PelMora.bin" gives "Pelmora").
+// The application's title for a program file: the name without its folder and without everything from its
+// first
+// "." on, every character after the first in lower case ("/usr/bin/PelMora.bin" gives "Pelmora"; on Windows
+// "C:\Tools\PELMORA.EXE" gives "Pelmora").
 std::string TitleFromFileName(std::string_view path);
 
-// The title of the running program, taken from its file name.
+// The title of the running program, taken from its file name (per toolkit).
 std::string ApplicationTitle();
 
 // Shows how an error is reported: caption and text as they reach the box.
 using TExceptionReporter = std::function<void(const std::string& caption, const std::string& text)>;
 
-// Replaces the message box by another reporter (tests); an empty one restores the box. Returns the previous one.
+// Replaces the message box by another reporter (tests); an empty one restores the box. Returns the previous
+// one.
 TExceptionReporter SetExceptionReporter(TExceptionReporter reporter);
 
 // Shows an error as the event loop does: a stop box with one OK button, modal to the whole application.
@@ -37,7 +38,9 @@ void Guarded(Handler&& handler) noexcept {
   }
 }
 
-// 8-bit text for the screen: UTF-8 where it is valid, otherwise read as Latin-1 so that no byte is lost.
-QString ToQString(std::string_view bytes);
+namespace detail {
+// The toolkit's stop box: one OK button, modal to the whole application.
+void ShowStopBox(const std::string& caption, const std::string& text);
+}  // namespace detail
 
 }  // namespace Forms

@@ -1,16 +1,14 @@
 #pragma once
-// The converter's window: pick a drive, a folder and a file, and press OK to write the HTML page beside the file.
-
-#include <QDialog>
-
-#include <string>
+// The converter's window: pick a drive, a folder and a file, and press OK to write the HTML page beside the
+// file. Written once; the form and its controls come from the toolkit of the platform (qt/ or win32/).
 
 #include "FileCtrl.h"
+#include "TForm.h"
 
 namespace pmrform {
 
-class TForm1 : public QDialog {
-public:
+class TForm1 : public Forms::TForm {
+ public:
   // Builds the window on the process's current folder; raises the file error when that cannot be read.
   TForm1();
 
@@ -27,16 +25,13 @@ public:
   void DriveComboBox1Change();
   // Converts the selected file into the page beside it; a press with nothing selected does nothing.
   void ConvBtnClick();
-
-protected:
-  void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The window, created once by the program start; null before and after.
 extern TForm1* Form1;
 
-// The program start: creates Form1, shows it and runs the event loop until it is closed. Returns the exit code,
-// which is 0. Needs the QApplication.
+// The program start: creates Form1, shows it and runs the event loop until it is closed. Returns the exit
+// code, which is 0. Needs the toolkit's application (Qt: the QApplication).
 int RunMainWindow();
 
 }  // namespace pmrform

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "FileCtrl.h"
+#include "MountTable.h"
 
 using FileCtrl::TDrive;
 using FileCtrl::TDriveType;

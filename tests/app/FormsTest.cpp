@@ -5,6 +5,7 @@
 #include "ErrorCapture.h"
 #include "Exception.h"
 #include "Forms.h"
+#include "TForm.h"
 
 TEST(ApplicationTitle, IsTheFileNameUpToItsFirstDotWithTheRestInLowerCase) {
   EXPECT_EQ(Forms::TitleFromFileName("/usr/bin/pelmora"), "pelmora");

@@ -88,7 +88,16 @@ TEST(FileList, AFolderThatCannotBeReadKeepsThePreviousOne) {
   folder.Write("one.rtf", "x");
   FileCtrl::TFileListBox list(nullptr);
   list.setCurrentRow(0);
-  EXPECT_THROW(list.SetDirectory(folder / "missing"), rtl::Exception);
+  // A folder that is missing, or a link that leads nowhere but to itself, is a path not found.
+  std::filesystem::create_symlink(folder / "loop", folder / "loop");
+  for (const char* name : {"missing", "loop"}) {
+    try {
+      list.SetDirectory(folder / name);
+      ADD_FAILURE() << name << " was read";
+    } catch (const rtl::Exception& error) {
+      EXPECT_EQ(error.Message(), "Ung\xC3\xBCltiger Dateiname") << name;
+    }
+  }
   EXPECT_EQ(list.Directory(), folder.Path());
   EXPECT_EQ(list.FileName(), folder / "one.rtf");
   EXPECT_EQ(std::filesystem::current_path(), folder.Path());

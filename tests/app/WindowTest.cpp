@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "ConvertCases.h"
 #include "ErrorCapture.h"
 #include "TestFolder.h"
 #include "pmrconv.h"
@@ -19,7 +20,7 @@ namespace {
 const char* const kLetter = "{\\rtf1\\ansi Hello letter}";
 
 class Window : public ::testing::Test {
-protected:
+public:
   void SetUp() override {
     folder.Write("letter.rtf", kLetter);
     folder.MakeFolder("sub");
@@ -67,26 +68,11 @@ TEST_F(Window, APressWithNothingSelectedIsIgnored) {
 }
 
 TEST_F(Window, APageAsSourceIsItsOwnDestinationAndStaysUnchanged) {
-  folder.Write("page.htm", "<HTML>old</HTML>");
-  Reread();
-  Select("page.htm");
-  PressConvert();
-  ASSERT_EQ(errors.Shown.size(), 1u);
-  EXPECT_EQ(errors.Shown[0].Text, "I/O-Fehler 32.");
-  EXPECT_EQ(errors.Shown[0].Caption, "pelmora_window_tests");
-  EXPECT_EQ(TTestFolder::Read(folder / "page.htm"), "<HTML>old</HTML>");
+  ConvertCases::PageAsSourceIsRefused(*this, "pelmora_window_tests");
 }
 
 TEST_F(Window, AnErrorPartWayIsShownAndThePartialPageStays) {
-  folder.Write("broken.rtf", "{\\rtf1 Hello\\'zz world}");
-  Reread();
-  Select("broken.rtf");
-  PressConvert();
-  ASSERT_EQ(errors.Shown.size(), 1u);
-  EXPECT_NE(errors.Shown[0].Text.find("ist kein gültiger Integerwert."), std::string::npos);
-  const std::string page = TTestFolder::Read(folder / "broken.htm");
-  EXPECT_NE(page.find("Hello"), std::string::npos);
-  EXPECT_TRUE(page.ends_with("\r\n</BODY>\r\n</HTML>\r\n")) << page;
+  ConvertCases::FailurePartWayKeepsThePage(*this);
 
   // The window stays usable.
   Select("letter.rtf");

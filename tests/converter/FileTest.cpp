@@ -84,6 +84,11 @@ TEST_F(ConvertFileTest, SourceErrorsStopBeforeTheDestinationIsCreated) {
   ExpectFileError((FDir / "nofolder" / "a.rtf").string(), dest.string(), 3, "Ungültiger Dateiname");
   ExpectFileError((FSource / "a.rtf").string(), dest.string(), 3, "Ungültiger Dateiname");  // a file as folder
   ExpectFileError((FDir / "sub").string(), dest.string(), 5, "Dateizugriff verweigert");
+#ifndef _WIN32
+  // A link that leads only to itself names no file: the window's folder reading reads the same.
+  fs::create_symlink(FDir / "loop.rtf", FDir / "loop.rtf");
+  ExpectFileError((FDir / "loop.rtf").string(), dest.string(), 3, "Ungültiger Dateiname");
+#endif
   EXPECT_FALSE(fs::exists(dest));
 }
 

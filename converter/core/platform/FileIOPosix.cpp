@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/FileIO.h"
+#include "platform/IoCodes.h"
 #include "pmrconv/Errors.h"
 
 namespace pmrconv::platform {
@@ -29,35 +30,8 @@ std::string ParentFolder(const std::string& Path) {
   return Path.substr(0, slash);
 }
 
-// The runtime's code for errno. Read and write faults of the device get the Win32 codes of those faults, so that
-// they are not mistaken for code 5 (access denied), which EIO shares its number with.
-int CodeOf(int Error, const std::string& Path, bool Writing) {
-  switch (Error) {
-    case ENOENT: return IsFolder(ParentFolder(Path)) ? io::kFileNotFound : io::kPathNotFound;
-    case ENOTDIR:
-    case ENAMETOOLONG: return io::kPathNotFound;
-    case EMFILE:
-    case ENFILE: return io::kTooManyOpenFiles;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR: return io::kAccessDenied;
-    case ENOSPC:
-    case EFBIG:
-#ifdef EDQUOT
-    case EDQUOT:
-#endif
-      return io::kDiskFull;
-    case EWOULDBLOCK:
-    case ETXTBSY: return io::kSharingViolation;
-    case EIO: return Writing ? 29 : 30;
-    case EPIPE: return 109;
-    default: return Error;
-  }
-}
-
 [[noreturn]] void Raise(int Error, const std::string& Path, bool Writing) {
-  throw EInOutError(CodeOf(Error, Path, Writing));
+  throw EInOutError(IoCodeOfErrno(Error, Writing, Error != ENOENT || IsFolder(ParentFolder(Path))));
 }
 
 int OpenRetrying(const std::string& Name, int Flags) {

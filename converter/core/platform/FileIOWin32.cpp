@@ -7,32 +7,14 @@
 #include <string>
 
 #include "platform/FileIO.h"
+#include "platform/IoCodes.h"
 #include "pmrconv/Errors.h"
 
 namespace pmrconv::platform {
 
 namespace {
 
-// The runtime's code for a Win32 error. Most codes are the system's own; a few system codes name the same fault
-// as one of the runtime's messages.
-int CodeOf(DWORD Error) {
-  switch (Error) {
-    case ERROR_INVALID_NAME:
-    case ERROR_BAD_PATHNAME:
-    case ERROR_FILENAME_EXCED_RANGE:
-    case ERROR_DIRECTORY:
-      return io::kPathNotFound;
-    case ERROR_WRITE_PROTECT:
-      return io::kAccessDenied;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-      return io::kDiskFull;
-    default:
-      return static_cast<int>(Error);
-  }
-}
-
-[[noreturn]] void RaiseLastError() { throw EInOutError(CodeOf(GetLastError())); }
+[[noreturn]] void RaiseLastError() { throw EInOutError(IoCodeOfWin32Error(GetLastError())); }
 
 // kNoFile (-1) is INVALID_HANDLE_VALUE, which no successful open returns.
 HANDLE AsHandle(TFileHandle File) { return reinterpret_cast<HANDLE>(File); }

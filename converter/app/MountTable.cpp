@@ -1,6 +1,5 @@
 // The drive list on Linux: mounted file systems from the kernel's mount table, with labels from udev's links.
-#include "FileCtrl.h"
-
+#include "MountTable.h"
 
 #include <algorithm>
 #include <cctype>
@@ -32,11 +31,6 @@ bool IsOneOf(const std::string_view (&names)[N], std::string_view name) {
   return std::find(std::begin(names), std::end(names), name) != std::end(names);
 }
 
-bool IsAtOrBelow(std::string_view path, std::string_view folder) {
-  if (folder == "/") return !path.empty() && path.front() == '/';
-  return path.substr(0, folder.size()) == folder && (path.size() == folder.size() || path[folder.size()] == '/');
-}
-
 // The system's own run-time areas hold mounts that are not the user's drives; mounted media under /run/media are.
 bool IsSystemArea(std::string_view root) {
   for (std::string_view area : {"/proc", "/sys", "/dev", "/snap"})
@@ -60,11 +54,6 @@ std::string DecodeField(std::string_view field) {
     }
   }
   return out;
-}
-
-std::string LowerCase(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
 }
 
 TDriveType TypeOf(const TMount& mount, const TDeviceProbe& probe) {
@@ -156,42 +145,10 @@ std::vector<TDrive> DrivesFromMounts(const std::vector<TMount>& mounts, const TD
   return drives;
 }
 
-std::vector<TDrive> MountedDrives() {
+std::vector<TDrive> SystemDrives() {
   std::ifstream table("/proc/self/mounts");
   const std::string text{std::istreambuf_iterator<char>(table), std::istreambuf_iterator<char>()};
   return DrivesFromMounts(ParseMountTable(text), TDeviceProbe{SysfsRemovable, UdevLabel});
-}
-
-std::string DriveCaption(const TDrive& drive) {
-  switch (drive.Type) {
-    case TDriveType::Removable:
-      return drive.Root;
-    case TDriveType::Network:
-      if (!drive.NetworkName.empty()) return drive.Root + " " + LowerCase(drive.NetworkName);
-      return drive.Label.empty() ? drive.Root : drive.Root + " [" + LowerCase(drive.Label) + "]";
-    case TDriveType::Fixed:
-    case TDriveType::Optical:
-    case TDriveType::Ram:
-      break;
-  }
-  return drive.Label.empty() ? drive.Root : drive.Root + " [" + drive.Label + "]";
-}
-
-int DriveOf(const std::vector<TDrive>& drives, std::string_view folder) {
-  int best = -1;
-  for (std::size_t i = 0; i < drives.size(); ++i) {
-    const std::string& root = drives[i].Root;
-    if (IsAtOrBelow(folder, root) && (best < 0 || root.size() > drives[static_cast<std::size_t>(best)].Root.size()))
-      best = static_cast<int>(i);
-  }
-  return best;
-}
-
-std::string JoinPath(std::string_view folder, std::string_view name) {
-  std::string path(folder);
-  if (path.empty() || path.back() != '/') path += '/';
-  path += name;
-  return path;
 }
 
 }  // namespace FileCtrl

@@ -1,6 +1,5 @@
 // pelmora: the converter window.
 #include <QApplication>
-
 #include <filesystem>
 #include <system_error>
 

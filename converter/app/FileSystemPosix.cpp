@@ -1,5 +1,5 @@
-#include "FileCtrlDetail.h"
-
+// The file-system interface on POSIX: hidden entries are those whose names begin with ".", system entries
+// those that are neither folders nor regular files.
 #include <dirent.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
@@ -11,10 +11,11 @@
 #include <cstring>
 #include <memory>
 
-#include "FileCtrl.h"
+#include "FileSystem.h"
+#include "platform/IoCodes.h"
 #include "pmrconv.h"
 
-namespace FileCtrl::detail {
+namespace FileCtrl {
 
 namespace {
 
@@ -25,7 +26,14 @@ struct TDirCloser {
 };
 
 // Hidden entries on Linux are those whose names begin with "."; this also drops "." and "..".
-bool IsHidden(const char* name) { return name[0] == '.'; }
+bool IsHidden(const char* name) {
+  return name[0] == '.';
+}
+
+// A folder that cannot be read: a missing one is a path not found, as on the original platform.
+[[noreturn]] void RaiseFileError(int error) {
+  throw pmrconv::EInOutError(pmrconv::platform::IoCodeOfErrno(error, false, false));
+}
 
 TEntryKind KindOf(const std::string& path) {
   struct stat info {};
@@ -33,6 +41,18 @@ TEntryKind KindOf(const std::string& path) {
   if (S_ISDIR(info.st_mode)) return TEntryKind::Folder;
   if (S_ISREG(info.st_mode)) return TEntryKind::File;
   return TEntryKind::Other;  // devices, pipes and sockets: reading one could block the window
+}
+
+// Whether the name matches one of the mask's ";"-separated patterns, letter case ignored; "*.*" matches all.
+bool MatchesMask(const std::string& name, std::string_view mask) {
+  while (true) {
+    const auto end = mask.find(';');
+    std::string pattern(mask.substr(0, end));
+    if (pattern == "*.*") pattern = "*";
+    if (!pattern.empty() && fnmatch(pattern.c_str(), name.c_str(), FNM_CASEFOLD) == 0) return true;
+    if (end == std::string_view::npos) return false;
+    mask.remove_prefix(end + 1);
+  }
 }
 
 template <class Keep>
@@ -57,23 +77,6 @@ std::vector<std::string> ReadEntries(const std::string& folder, Keep keep) {
 
 }  // namespace
 
-void RaiseFileError(int errnoValue) {
-  // The codes a folder that cannot be read gives on the original platform, so that the user reads the same texts.
-  switch (errnoValue) {
-    case ENOENT:
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case ELOOP: throw pmrconv::EInOutError(pmrconv::io::kPathNotFound);
-    case EMFILE:
-    case ENFILE: throw pmrconv::EInOutError(pmrconv::io::kTooManyOpenFiles);
-    case EACCES:
-    case EPERM: throw pmrconv::EInOutError(pmrconv::io::kAccessDenied);
-    case ENOMEDIUM: throw pmrconv::EInOutError(21);  // "device not ready": a drive without its medium
-    case EIO: throw pmrconv::EInOutError(30);        // read fault; EIO's own number would read as access denied
-    default: throw pmrconv::EInOutError(errnoValue);
-  }
-}
-
 std::string CurrentFolder() {
   std::unique_ptr<char, decltype(&std::free)> path(getcwd(nullptr, 0), &std::free);
   if (!path) RaiseFileError(errno);
@@ -94,20 +97,14 @@ std::vector<std::string> ReadFiles(const std::string& folder, const std::string&
   });
 }
 
-bool MatchesMask(const std::string& name, std::string_view mask) {
-  while (true) {
-    const auto end = mask.find(';');
-    std::string pattern(mask.substr(0, end));
-    if (pattern == "*.*") pattern = "*";
-    if (!pattern.empty() && fnmatch(pattern.c_str(), name.c_str(), FNM_CASEFOLD) == 0) return true;
-    if (end == std::string_view::npos) return false;
-    mask.remove_prefix(end + 1);
-  }
+std::string DriveRootOf(const std::string& folder) {
+  const std::vector<TDrive> drives = SystemDrives();
+  const int drive = DriveOf(drives, folder);
+  return drive < 0 ? "/" : drives[static_cast<std::size_t>(drive)].Root;
 }
 
-bool NameLess(const std::string& a, const std::string& b) {
-  const int folded = strcasecmp(a.c_str(), b.c_str());
-  return folded != 0 ? folded < 0 : a < b;
+std::string DriveName(const std::string& root) {
+  return root;
 }
 
-}  // namespace FileCtrl::detail
+}  // namespace FileCtrl
