@@ -1,5 +1,7 @@
 #include "pmrconv/LineSource.h"
 
+#include "pmrconv/ByteScan.h"
+
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -42,16 +44,7 @@ bool TLineSource::Available() {
     }
     FWindow = std::string_view(FBlock.get(), got);
     FPos = 0;
-    FNextCR = FNextLF = FNextCtrlZ = kUnknown;
   }
-}
-
-size_t TLineSource::NextOf(char C, size_t& Known) {
-  if (Known == kUnknown || Known < FPos) {
-    const void* p = std::memchr(FWindow.data() + FPos, C, FWindow.size() - FPos);
-    Known = p ? static_cast<size_t>(static_cast<const char*>(p) - FWindow.data()) : FWindow.size();
-  }
-  return Known;
 }
 
 bool TLineSource::Eof() {
@@ -80,7 +73,9 @@ void TLineSource::AppendLine(std::string& Line) {
   if (Eof()) return;
   while (Available()) {
     const std::string_view window = FWindow;
-    const size_t limit = std::min({NextOf(kCR, FNextCR), NextOf(kLF, FNextLF), NextOf(kCtrlZ, FNextCtrlZ)});
+    // One pass for the three bytes that end a line: it stops at the first, so each byte is looked at once.
+    const size_t found = detail::FindAnyOf3(window, FPos, kCR, kLF, kCtrlZ);
+    const size_t limit = found == std::string_view::npos ? window.size() : found;
     Line.append(window.data() + FPos, limit - FPos);
     FPos = limit;
     if (limit < window.size()) {

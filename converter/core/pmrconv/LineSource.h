@@ -52,9 +52,6 @@ public:
 private:
   // Makes at least one unread byte available unless the input is exhausted; applies a pending LF skip.
   bool Available();
-  // Position in the window of the next C at or after FPos (the window's size when there is none). Known keeps the
-  // answer: each byte of a window is searched once per character, however short its lines.
-  size_t NextOf(char C, size_t& Known);
   // Before a line grows past one block: room for the rest of the input, so that the line is not copied each
   // time it outgrows its storage (a copy briefly needs twice the line in memory).
   void ReserveForLongLine(std::string& Line);
@@ -64,10 +61,6 @@ private:
   size_t FBlockSize = 0;
   std::string_view FWindow;  // bytes at hand; FPos is the next unread one
   size_t FPos = 0;
-  static constexpr size_t kUnknown = SIZE_MAX;
-  size_t FNextCR = kUnknown;
-  size_t FNextLF = kUnknown;
-  size_t FNextCtrlZ = kUnknown;
   bool FSkipLF = false;   // a CR ended the previous window: an LF that starts the next belongs to it
   bool FEnded = false;    // Ctrl-Z met, or the reader is exhausted
   bool FAtCtrlZ = false;  // ended at the Ctrl-Z at FPos
