@@ -31,3 +31,20 @@ pelmora_wine_for() {
     export WINEARCH=win32
   fi
 }
+
+# Makes a throwaway prefix for the calling script, named NAME.XXXXXX, and removes it (stopping its wineserver)
+# when the script ends. When Wine cannot make it, says why and ends the script with FAIL_CODE (default 1).
+# Call after pelmora_wine_for, so that the prefix is of the program's kind.
+pelmora_wine_throwaway_prefix() {
+  WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/$1.XXXXXX")
+  export WINEPREFIX
+  trap 'wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"' EXIT
+  trap 'exit 143' TERM
+  trap 'exit 130' INT
+  if ! wineboot -i >/dev/null 2>&1; then
+    echo "FAIL: wineboot could not make a prefix in $WINEPREFIX" >&2
+    [ "$WINEARCH" = win32 ] && ! pelmora_can_run_32bit &&
+      echo "this machine cannot run 32-bit code; test the windows64 build instead" >&2
+    exit "${2:-1}"
+  fi
+}

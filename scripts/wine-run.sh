@@ -6,18 +6,5 @@
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 pelmora_wine_for "$1"
-if [ -z "${WINEPREFIX:-}" ]; then
-  WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/pelmora-wine.XXXXXX")
-  export WINEPREFIX
-  cleanup() { wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"; }
-  trap cleanup EXIT
-  trap 'exit 143' TERM
-  trap 'exit 130' INT
-  if ! wineboot -i >/dev/null 2>&1; then
-    echo "wine-run.sh: wineboot could not make a prefix in $WINEPREFIX" >&2
-    [ "$WINEARCH" = win32 ] && ! pelmora_can_run_32bit &&
-      echo "wine-run.sh: this machine cannot run 32-bit code; test the windows64 build instead" >&2
-    exit 125
-  fi
-fi
+[ -n "${WINEPREFIX:-}" ] || pelmora_wine_throwaway_prefix pelmora-wine 125
 wine "$@"

@@ -13,13 +13,7 @@ fi
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/wine-env.sh"
 pelmora_wine_for "$exe"
-WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/pelmora-keys-e2e.XXXXXX")
-export WINEPREFIX
-cleanup() { wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"; }
-trap cleanup EXIT
-trap 'exit 143' TERM
-trap 'exit 130' INT
-wineboot -i >/dev/null 2>&1 || { echo "FAIL: wineboot could not make a prefix"; exit 1; }
+pelmora_wine_throwaway_prefix pelmora-keys-e2e
 
 docs="$WINEPREFIX/drive_c/docs"
 mkdir -p "$docs"

@@ -10,13 +10,7 @@ sample=$2
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/wine-env.sh"
 pelmora_wine_for "$convert"
-WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/pelmora-convert-e2e.XXXXXX")
-export WINEPREFIX
-cleanup() { wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"; }
-trap cleanup EXIT
-trap 'exit 143' TERM
-trap 'exit 130' INT
-wineboot -i >/dev/null 2>&1 || { echo "wineboot failed"; exit 1; }
+pelmora_wine_throwaway_prefix pelmora-convert-e2e
 
 docs="$WINEPREFIX/drive_c/docs"
 mkdir -p "$docs/wild" "$docs/tree/sub" "$docs/out"

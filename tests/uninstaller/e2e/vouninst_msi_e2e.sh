@@ -13,13 +13,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/wine-env.sh"
 pelmora_wine_for "$vouninst"
 # Without a display the final error report's message box returns at once instead of waiting.
 unset DISPLAY WAYLAND_DISPLAY
-WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/vouninst-msi-e2e.XXXXXX")
-export WINEPREFIX
-cleanup() { wineserver -k >/dev/null 2>&1; rm -rf "$WINEPREFIX"; }
-trap cleanup EXIT
-trap 'exit 143' TERM
-trap 'exit 130' INT
-wineboot -i >/dev/null 2>&1 || { echo "wineboot failed"; exit 1; }
+pelmora_wine_throwaway_prefix vouninst-msi-e2e
 
 failed=0
 fail() { echo "FAIL: $*"; failed=$((failed + 1)); }
