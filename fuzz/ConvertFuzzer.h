@@ -69,19 +69,18 @@ struct TOutcome {
 
 template <typename TSource>
 TOutcome Convert(TSource& Source, size_t Limit) {
-  pmrconv::Context().FontTable = {};  // each input starts from the fonts of process start: findings reproduce alone
+  pmrconv::TConversionContext context;  // each input starts from fonts of its own: findings reproduce alone
   TOutcome outcome;
   TLimitedSink sink(outcome.Page, Limit);
   try {
-    pmrconv::ConvertStream(Source, sink, "fuzz.rtf");
+    pmrconv::ConvertStream(context, Source, sink, "fuzz.rtf");
   } catch (const TPageTooLong&) {
     outcome.Cut = true;
   } catch (const rtl::Exception& e) {
     outcome.Error = e.Message();
     if (outcome.Error.empty()) Fail("an error without a message");
   }
-  const pmrconv::TConversionContext& ctx = pmrconv::Context();
-  if (ctx.Sink != nullptr || !ctx.LineBuffer.empty() || !ctx.ColourTable.empty()) {
+  if (context.Output.Sink != nullptr || !context.Output.LineBuffer.empty() || !context.ColourTable.empty()) {
     Fail("the conversion left its context behind");
   }
   return outcome;

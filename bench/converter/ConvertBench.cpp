@@ -34,8 +34,9 @@ const std::string& Document(TDocKind Kind, size_t MB, TLineEnds Ends) {
 void Convert(benchmark::State& State, TDocKind Kind, size_t MB, TLineEnds Ends) {
   const std::string& doc = Document(Kind, MB, Ends);
   std::string page;
+  pmrconv::TConversionContext context;
   for (auto _ : State) {
-    pmrconv::ConvertText(doc, "bench.rtf", page);
+    pmrconv::ConvertText(context, doc, "bench.rtf", page);
     benchmark::DoNotOptimize(page.data());
   }
   State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * doc.size()));

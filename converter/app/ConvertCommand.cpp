@@ -28,25 +28,27 @@ pmrconv::TDocumentEnd EndFor(const std::string& Name) {
   return Name == kStandardStream ? pmrconv::TDocumentEnd::StandardStream() : pmrconv::TDocumentEnd::File(Name);
 }
 
-// Converts one document; raises what the conversion or making its folders raises.
-void Convert(const TDocument& Document, std::FILE* Out) {
+// Converts one document in Conversion; raises what the conversion or making its folders raises.
+void Convert(pmrconv::TConversionContext& Conversion, const TDocument& Document, std::FILE* Out) {
   if (!Document.Problem.empty()) throw rtl::Exception(Document.Problem);
   for (const std::string& folder : Document.Folders) MakeFolder(folder);
   if (Document.Dest == kStandardStream) std::fflush(Out);  // the page follows what was printed before it
-  pmrconv::ConvertFile(EndFor(Document.Source), EndFor(Document.Dest), Document.Source);
+  pmrconv::ConvertFile(Conversion, EndFor(Document.Source), EndFor(Document.Dest), Document.Source);
 }
 
 int ConvertDocuments(const std::vector<TDocument>& Documents, const TCommandOptions& Options, std::FILE* Out,
                      std::FILE* Err) {
   const size_t total = Documents.size();
   TProgressLine progress(Err, !Options.Quiet && total > 1 && IsTerminal(Err), total);
+  // One context for the whole run: the fonts of one document's table stay known to the documents after it.
+  pmrconv::TConversionContext conversion;
   size_t converted = 0;
   size_t failed = 0;
   for (const TDocument& document : Documents) {
     const std::string source = NameForMessage(document.Source);
     progress.Show(converted + failed, failed, source);
     try {
-      Convert(document, Out);
+      Convert(conversion, document, Out);
       ++converted;
       if (Options.Verbose) {
         progress.Clear();

@@ -47,7 +47,7 @@ void TForm1::DriveComboBox1Change() {
 void TForm1::ConvBtnClick() {
   const std::string source = FileListBox1->FileName();
   if (source.empty()) return;
-  pmrconv::ConvertFile(source, PageRules::PageNameFor(source));
+  pmrconv::ConvertFile(FConversion, source, PageRules::PageNameFor(source));
 }
 
 int RunMainWindow() {

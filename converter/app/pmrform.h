@@ -4,6 +4,7 @@
 
 #include "FileCtrl.h"
 #include "TForm.h"
+#include "pmrconv.h"
 
 namespace pmrform {
 
@@ -25,6 +26,10 @@ class TForm1 : public Forms::TForm {
   void DriveComboBox1Change();
   // Converts the selected file into the page beside it; a press with nothing selected does nothing.
   void ConvBtnClick();
+
+ private:
+  // Lives as long as the window, which is the program: the fonts of one document stay known to the next.
+  pmrconv::TConversionContext FConversion;
 };
 
 // The window, created once by the program start; null before and after.

@@ -1,13 +1,16 @@
 #pragma once
 // pmrconv: converts a Rich Text Format document into a simple upper-case HTML page.
 //
-// The conversion context is process-wide: the font table read from one document stays for the next, and only one
-// conversion may run at a time. The routines of the readers are declared in the headers under pmrconv/.
+// Every conversion runs in a conversion context (TConversionContext) that the caller creates and keeps: the font
+// table read from one document stays in it for the next document converted with it. Conversions in different
+// contexts may run at once, in different threads. The routines of the readers are declared in the headers under
+// pmrconv/.
 
 #include <string>
 #include <string_view>
 #include <utility>
 
+#include "pmrconv/Context.h"
 #include "pmrconv/Errors.h"
 
 namespace pmrconv {
@@ -18,7 +21,7 @@ namespace pmrconv {
 // refused with code 32). Raises EConvertError or EListError when the document holds a number that does not convert
 // or a colour reference that the colour table cannot answer; the page then holds everything written so far
 // followed by its tail. Both files are closed on every path.
-void ConvertFile(const std::string& SourceName, const std::string& DestName);
+void ConvertFile(TConversionContext& Context, const std::string& SourceName, const std::string& DestName);
 
 // One end of a conversion: a file by name, or the process's standard input (as the source) or standard output (as
 // the destination), which the conversion reads or writes but leaves open.
@@ -32,14 +35,15 @@ struct TDocumentEnd {
 
 // As above between any two ends, the page titled Title. Standard input is read to its end. Standard output is
 // refused with code 32 when it is the source file itself (the page appended to the document being read).
-void ConvertFile(const TDocumentEnd& Source, const TDocumentEnd& Dest, const std::string& Title);
+void ConvertFile(TConversionContext& Context, const TDocumentEnd& Source, const TDocumentEnd& Dest,
+                 const std::string& Title);
 
-// The same conversion of a document held in memory, in the same process-wide context. Returns the whole page.
+// The same conversion of a document held in memory. Returns the whole page.
 // Raises as ConvertFile does; use the overload below to keep the partly written page.
-std::string ConvertText(std::string_view Source, const std::string& Title);
+std::string ConvertText(TConversionContext& Context, std::string_view Source, const std::string& Title);
 
 // As above, with the page written into Page (replacing its contents). When an error propagates, Page holds the
 // partly written page with its tail, as a destination file would.
-void ConvertText(std::string_view Source, const std::string& Title, std::string& Page);
+void ConvertText(TConversionContext& Context, std::string_view Source, const std::string& Title, std::string& Page);
 
 }  // namespace pmrconv

@@ -55,7 +55,8 @@ TEST_F(Window, ConvertWritesThePageBesideTheSelectedFileAndSaysNothing) {
   PressConvert();
   EXPECT_TRUE(errors.Shown.empty());
   // The page is the converter's for that document, titled with the source's full path.
-  EXPECT_EQ(TTestFolder::Read(folder / "letter.htm"), pmrconv::ConvertText(kLetter, folder / "letter.rtf"));
+  pmrconv::TConversionContext fresh;  // the page as a program run would write it first
+  EXPECT_EQ(TTestFolder::Read(folder / "letter.htm"), pmrconv::ConvertText(fresh, kLetter, folder / "letter.rtf"));
   // The list is not refreshed after a conversion.
   EXPECT_TRUE(form->FileListBox1->findItems(QStringLiteral("letter.htm"), Qt::MatchExactly).isEmpty());
 }

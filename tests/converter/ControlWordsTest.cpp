@@ -15,9 +15,10 @@ namespace {
 // Expects the conversion of Rtf to fail with an error of type TError and Message, leaving Body before the tail.
 template <typename TError>
 void ExpectError(std::string_view Rtf, const std::string& Message, const std::string& Body) {
+  TConversionContext context;
   std::string page;
   try {
-    ConvertText(Rtf, "t.rtf", page);
+    ConvertText(context, Rtf, "t.rtf", page);
     ADD_FAILURE() << "no error for " << Rtf;
   } catch (const TError& e) {
     EXPECT_EQ(e.Message(), Message) << Rtf;
@@ -106,10 +107,10 @@ TEST_F(ControlWords, ColourReferencesTheTableCannotAnswerEndTheConversion) {
 TEST_F(ControlWords, PlainDoesNotReachTagsOfAnOuterTableLevel) {
   TTagStack stack;
   format f;
-  EXPECT_EQ(TranslateControlWord("b", stack, f, 1), "<B>");
-  EXPECT_EQ(TranslateControlWord("plain", stack, f, 2), "");
+  EXPECT_EQ(TranslateControlWord(FContext, "b", stack, f, 1), "<B>");
+  EXPECT_EQ(TranslateControlWord(FContext, "plain", stack, f, 2), "");
   EXPECT_TRUE(f.bold);
-  EXPECT_EQ(TranslateControlWord("plain", stack, f, 1), "</B>");
+  EXPECT_EQ(TranslateControlWord(FContext, "plain", stack, f, 1), "</B>");
   EXPECT_FALSE(f.bold);
 }
 

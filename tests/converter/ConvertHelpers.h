@@ -44,9 +44,9 @@ inline std::string BodyOf(const std::string& Page, std::string_view Title = "t.r
   return Page.substr(head.size(), Page.size() - head.size() - kTail.size());
 }
 
-// The body of Rtf as one string: the body lines without their line ends, joined.
-inline std::string Body(std::string_view Rtf) {
-  std::string body = BodyOf(ConvertText(Rtf, "t.rtf"));
+// The body of Rtf converted in Context as one string: the body lines without their line ends, joined.
+inline std::string Body(TConversionContext& Context, std::string_view Rtf) {
+  std::string body = BodyOf(ConvertText(Context, Rtf, "t.rtf"));
   std::string joined;
   for (size_t at = 0; at < body.size();) {
     const size_t end = body.find("\r\n", at);
@@ -56,10 +56,22 @@ inline std::string Body(std::string_view Rtf) {
   return joined;
 }
 
-// Every test starts from a font table as at process start.
+// Every test converts in a context of its own, which starts with a font table as at process start; the
+// conversions of one test share it, as the documents of one program run do.
 class ConverterTest : public ::testing::Test {
 protected:
-  void SetUp() override { Context().FontTable = {}; }
+  std::string Body(std::string_view Rtf) { return test::Body(FContext, Rtf); }
+  std::string ConvertText(std::string_view Source, const std::string& Title) {
+    return pmrconv::ConvertText(FContext, Source, Title);
+  }
+  void ConvertText(std::string_view Source, const std::string& Title, std::string& Page) {
+    pmrconv::ConvertText(FContext, Source, Title, Page);
+  }
+  void ConvertFile(const std::string& SourceName, const std::string& DestName) {
+    pmrconv::ConvertFile(FContext, SourceName, DestName);
+  }
+
+  TConversionContext FContext;
 };
 
 }  // namespace pmrconv::test

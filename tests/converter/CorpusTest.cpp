@@ -33,12 +33,14 @@ std::vector<TDocument> CorpusDocuments() {
   return documents;
 }
 
-// The page of Text; an error is a failure, and so is a conversion that takes too long.
+// The page of Text, converted in a context of its own; an error is a failure, and so is a conversion that takes too
+// long.
 std::string ConvertOrFail(const std::string& Text) {
   const auto start = std::chrono::steady_clock::now();
+  TConversionContext context;
   std::string page;
   try {
-    ConvertText(Text, "t.rtf", page);
+    ConvertText(context, Text, "t.rtf", page);
   } catch (const rtl::Exception& e) {
     ADD_FAILURE() << e.Message();
   }
@@ -62,9 +64,7 @@ protected:
 TEST_F(Corpus, EveryDocumentConvertsAsStoredAndWithCrLf) {
   for (const TDocument& document : FDocuments) {
     SCOPED_TRACE(document.Name);
-    Context().FontTable = {};
     ConvertOrFail(document.Text);
-    Context().FontTable = {};
     ConvertOrFail(WithLineEnds(document.Text, "\r\n"));
   }
 }
@@ -74,10 +74,8 @@ TEST_F(Corpus, LineEndsNeverChangeThePage) {
   for (const TDocument& document : FDocuments) {
     if (document.Text.find("\\bin") != std::string::npos) continue;  // line ends inside binary data are data
     SCOPED_TRACE(document.Name);
-    Context().FontTable = {};
     const std::string crlf = ConvertOrFail(WithLineEnds(document.Text, "\r\n"));
     for (const char* end : {"\n", "\r"}) {
-      Context().FontTable = {};
       EXPECT_TRUE(ConvertOrFail(WithLineEnds(document.Text, end)) == crlf)
           << "differs with " << testing::PrintToString(end);
     }

@@ -189,7 +189,7 @@ TEST_F(ConverterTest, FailingWriteStillRunsTheFinishingPartAndReportsTheFirstErr
   TFailingSink sink(400);
   TLineSource source(big);
   try {
-    ConvertStream(source, sink, "t");
+    ConvertStream(FContext, source, sink, "t");
     FAIL() << "no error";
   } catch (const EInOutError& e) {
     EXPECT_EQ(e.ErrorCode(), io::kDiskFull);
@@ -198,5 +198,5 @@ TEST_F(ConverterTest, FailingWriteStillRunsTheFinishingPartAndReportsTheFirstErr
 
   TFailingSink tailFails(Head("t").size() + 3);
   TLineSource bad("{ok\\'zz}");
-  EXPECT_THROW(ConvertStream(bad, tailFails, "t"), EConvertError);  // the reading error stays the one reported
+  EXPECT_THROW(ConvertStream(FContext, bad, tailFails, "t"), EConvertError);  // the reading error stays the one reported
 }

@@ -27,9 +27,10 @@ std::string Difference(const std::string& Expected, const std::string& Actual) {
 
 void ExpectGolden(const fs::path& Rtf, const fs::path& Htm) {
   ASSERT_TRUE(fs::exists(Htm)) << Htm;
+  TConversionContext context;
   std::string page;
   try {
-    ConvertText(ReadAll(Rtf), Rtf.filename().string(), page);
+    ConvertText(context, ReadAll(Rtf), Rtf.filename().string(), page);
   } catch (const rtl::Exception& e) {
     ADD_FAILURE() << Rtf.filename() << ": " << e.Message();
   }
@@ -44,7 +45,6 @@ TEST_F(ConverterTest, GoldenExamplesConvertByteForByte) {
   int count = 0;
   for (const auto& entry : fs::directory_iterator(dir)) {
     if (entry.path().extension() != ".rtf") continue;
-    Context().FontTable = {};
     ExpectGolden(entry.path(), fs::path(entry.path()).replace_extension(".htm"));
     ++count;
   }

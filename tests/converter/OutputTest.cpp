@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "CleanReference.h"
-#include "pmrconv/Context.h"
 #include "pmrconv/HtmlOutput.h"
 
 using namespace pmrconv;
@@ -17,16 +16,13 @@ namespace {
 
 class LineBufferTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    Context().LineBuffer.clear();
-    Context().Sink = &FSink;
-  }
-  void TearDown() override {
-    Context().Sink = nullptr;
-    Context().LineBuffer.clear();
-  }
+  void SetUp() override { FOutput.Sink = &FSink; }
+  void EmitHtml(std::string_view Text) { FOutput.EmitHtml(Text); }
+  void EmitEscapedText(std::string_view Text) { FOutput.EmitEscapedText(Text); }
+
   std::string FPage;
   TStringSink FSink{FPage};
+  THtmlOutput FOutput;
 };
 
 }  // namespace
@@ -70,7 +66,7 @@ TEST_F(LineBufferTest, WritesOnlyAfterMoreThan200CharactersEndingInATag) {
   EmitHtml(text);
   EmitHtml("<B>");  // 202 characters ending in ">": written
   EXPECT_EQ(FPage, text + "<B>\r\n");
-  EXPECT_TRUE(Context().LineBuffer.empty());
+  EXPECT_TRUE(FOutput.LineBuffer.empty());
 
   FPage.clear();
   EmitHtml(std::string(300, 'y'));

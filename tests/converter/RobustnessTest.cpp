@@ -16,9 +16,10 @@ namespace {
 // Converts Rtf, expecting the tail at the end of the page whether or not an error ends the reading, within Seconds.
 std::string ConvertWithin(std::string_view Rtf, double Seconds) {
   const auto start = std::chrono::steady_clock::now();
+  TConversionContext context;
   std::string page;
   try {
-    ConvertText(Rtf, "t.rtf", page);
+    ConvertText(context, Rtf, "t.rtf", page);
   } catch (const rtl::Exception&) {
   }
   const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

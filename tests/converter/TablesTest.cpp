@@ -10,36 +10,35 @@ using namespace pmrconv::test;
 
 namespace {
 
-// Where a table reader starts: after the keyword, or at the start when the line follows the keyword's line.
-size_t AfterKeyword(std::string_view Line, std::string_view Keyword) {
-  const size_t at = Line.find(Keyword);
-  return at == std::string_view::npos ? 0 : at + Keyword.size();
+// Reads a table of Text with Reader, from where the group reader hands it over: after Keyword, or at the start when
+// Text is the line after the keyword's. Returns the working line the reader leaves.
+template <typename TReader>
+std::string ReadTableOf(TConversionContext& Context, std::string_view Text, std::string_view Keyword,
+                        TReader Reader) {
+  TLineSource source(Text);
+  TRtfScanner scanner(source);
+  if (Text.find("\\" + std::string(Keyword)) != std::string_view::npos) {
+    for (TToken token = scanner.Next(); token.Kind != TTokenKind::End; token = scanner.Next()) {
+      if (token.Kind == TTokenKind::ControlWord && token.Text == Keyword) break;
+    }
+  }
+  Reader(Context, scanner);
+  return std::string(scanner.Rest());
 }
 
 class FontTables : public ConverterTest {
 protected:
-  // Reads a font table from Text; returns the working line left.
-  std::string Read(std::string_view Text) {
-    TLineSource source(Text);
-    TWorkingLine line;
-    line.ReadNext(source);
-    ReadFontTable(source, line, AfterKeyword(line.View(), "\\fonttbl"));
-    return std::string(line.View());
-  }
-  const font& Slot(size_t I) { return Context().FontTable[I]; }
+  std::string Read(std::string_view Text) { return ReadTableOf(FContext, Text, "fonttbl", ReadFontTable); }
+  const font& Slot(size_t I) { return FContext.FontTable[I]; }
 };
 
 class ColourTables : public ConverterTest {
 protected:
   std::string Read(std::string_view Text) {
-    Context().ColourTable.clear();
-    TLineSource source(Text);
-    TWorkingLine line;
-    line.ReadNext(source);
-    ReadColourTable(source, line, AfterKeyword(line.View(), "\\colortbl"));
-    return std::string(line.View());
+    FContext.ColourTable.clear();
+    return ReadTableOf(FContext, Text, "colortbl", ReadColourTable);
   }
-  const std::vector<std::string>& Table() { return Context().ColourTable; }
+  const std::vector<std::string>& Table() { return FContext.ColourTable; }
 };
 
 using Strings = std::vector<std::string>;

@@ -37,7 +37,7 @@ TEST_F(WriterLayouts, FontTablesOverManyLinesWithCodesInNames) {
       "{\\f2\\fnil\\fcharset128 \\'82\\'6c\\'82\\'72 Gothic;}{\\f3\\fmodern Courier\r\n;}}\r\n\\f1 a\\f2 b\\f3 c\\par}";
   EXPECT_EQ(ConvertText(word, "t.rtf"), PageOf("<FONT FACE=\"Arial\">a</FONT><FONT FACE=\"\x82l\x82r Gothic\">b</FONT>"
                                                "<FONT FACE=\"Courier\">c<BR></FONT>"));
-  EXPECT_EQ(Context().FontTable[0].name, "Times New Roman");
+  EXPECT_EQ(FContext.FontTable[0].name, "Times New Roman");
 }
 
 TEST_F(WriterLayouts, FontTablesWithoutAGroupPerEntry) {

@@ -2,51 +2,32 @@
 
 #include <algorithm>
 
-#include "pmrconv/Context.h"
 #include "pmrconv/Errors.h"
+#include "pmrconv/RtfSyntax.h"
 
 namespace pmrconv {
 
 namespace {
 
-constexpr size_t npos = TWorkingLine::npos;
-
 bool IsDigit(char C) { return C >= '0' && C <= '9'; }
 
 }  // namespace
 
-void ReadColourTable(TLineSource& Source, TWorkingLine& Line, size_t From) {
-  std::vector<std::string>& table = Context().ColourTable;
+void ReadColourTable(TConversionContext& Context, TRtfScanner& Scanner) {
+  std::vector<std::string>& table = Context.ColourTable;
   bool first = true;
-  size_t p = From;
-  for (;;) {
-    // The entries end at the table's own "}", whatever else the lines hold; line ends between them are no text.
-    const size_t semicolon = Line.Find(TNeedle::Semicolon, p);
-    const size_t close = Line.Find(TNeedle::CloseBrace, p);
-    if (close != npos && (semicolon == npos || close < semicolon)) {
-      Line.Cut(close);
-      JoinShortRemainder(Source, Line);
-      return;
-    }
-    if (semicolon == npos) {
-      if (Source.Eof()) {
-        Line.Clear();
-        return;
-      }
-      Line.AppendNext(Source);
-      continue;
-    }
+  std::string_view entry;
+  // The entries end at the table's own "}", whatever else the lines hold; line ends between them are no text.
+  while (Scanner.TakeEntry(entry)) {
     // Only a first empty entry is the automatic colour; a later one takes no index.
-    const std::string_view entry = Line.Sub(p, semicolon - p);
     if (entry.find('\\') != std::string_view::npos) {
       table.push_back(ColourToHtml(entry));
     } else if (first) {
       table.push_back("#000000");
     }
     first = false;
-    Line.Cut(semicolon + 1);
-    p = 0;
   }
+  Scanner.HandBack();
 }
 
 std::string ColourToHtml(std::string_view Entry) {

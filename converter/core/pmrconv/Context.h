@@ -1,5 +1,7 @@
 #pragma once
-// The process-wide conversion context shared by the readers. Only one conversion runs at a time.
+// The conversion context: what the readers of one conversion share, in an object the caller owns and passes on.
+// Conversions with different contexts may run at once, in different threads; one context serves one conversion at
+// a time.
 
 #include <array>
 #include <cstddef>
@@ -7,9 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace pmrconv {
+#include "pmrconv/HtmlOutput.h"
 
-class TPageSink;
+namespace pmrconv {
 
 // A font-table slot.
 struct font {
@@ -18,20 +20,16 @@ struct font {
 };
 
 constexpr size_t kFontSlots = 201;
+using TFontTable = std::array<font, kFontSlots>;
 
 struct TConversionContext {
-  std::string LineBuffer;                     // HTML not yet written; cleared when a conversion starts
-  std::vector<std::string> ColourTable;       // #RRGGBB of the current document, index 0 first
-  std::array<font, kFontSlots> FontTable{};   // kept for the whole process; each table read overwrites from slot 0
-  bool HiddenText = false;                    // \v in force: plain text characters are dropped
-  bool BookmarkParagraph = false;             // a <P> was written for a bookmark since the last \par or \sect
-  TPageSink* Sink = nullptr;                  // where EmitHtml writes its lines during a conversion
+  // Kept from one conversion to the next, as long as the caller keeps the context: each table read overwrites
+  // slots from slot 0 upward. A new context starts with empty names and number 0 in every slot.
+  TFontTable FontTable{};
+  std::vector<std::string> ColourTable;  // #RRGGBB of the current document, index 0 first
+  bool HiddenText = false;               // \v in force: plain text characters are dropped
+  bool BookmarkParagraph = false;        // a <P> was written for a bookmark since the last \par or \sect
+  THtmlOutput Output;                    // the line buffer and the sink of the conversion under way
 };
-
-// The one context of the process (inline: the readers ask for it at every piece of output).
-inline TConversionContext& Context() {
-  static TConversionContext context;
-  return context;
-}
 
 }  // namespace pmrconv

@@ -7,10 +7,10 @@
 #include <utility>
 #include <string_view>
 
-#include "pmrconv/Context.h"
 #include "pmrconv/Errors.h"
 #include "pmrconv/FontColourTables.h"
 #include "pmrconv/HtmlOutput.h"
+#include "pmrconv/RtfSyntax.h"
 #include "pmrconv/TagTable.h"
 
 namespace pmrconv {
@@ -158,19 +158,19 @@ size_t OpenTagsToReset(const format& F, bool Text, bool Paragraph, std::array<st
   return count;
 }
 
-std::string Reset(TAction Action, TTagStack& Stack, format& F, int32_t Level) {
+std::string Reset(TConversionContext& Context, TAction Action, TTagStack& Stack, format& F, int32_t Level) {
   const bool text = Action == TAction::ResetAll || Action == TAction::ResetText;
   const bool paragraph = Action == TAction::ResetAll || Action == TAction::ResetPar;
-  if (text) Context().HiddenText = false;
+  if (text) Context.HiddenText = false;
   std::array<std::string_view, kTagKinds.size()> list;
   const size_t count = OpenTagsToReset(F, text, paragraph, list, std::make_index_sequence<kTagKinds.size()>());
   if (count == 0) return {};
   return CloseTags(Stack, F, std::span<const std::string_view>(list.data(), count), Level);
 }
 
-std::string Face(std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
+std::string Face(const TFontTable& Fonts, std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
   int32_t n = StrToInt(W.substr(1));
-  const std::string name = FontFace(n);
+  const std::string name = FontFace(Fonts, n);
   std::string tag = std::string(kTagKinds[kFace].OpenTag) + "\"";
   AppendEscapedAttribute(tag, name);
   tag += "\">";
@@ -193,14 +193,14 @@ std::string Size(std::string_view W, TTagStack& Stack, format& F, int32_t Level)
   return result;
 }
 
-std::string Colour(std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
+std::string Colour(const std::vector<std::string>& Table, std::string_view W, TTagStack& Stack, format& F,
+                   int32_t Level) {
   const int32_t n = StrToInt(W.substr(2));
-  const std::vector<std::string>& table = Context().ColourTable;
-  const int32_t last = static_cast<int32_t>(table.size()) - 1;
+  const int32_t last = static_cast<int32_t>(Table.size()) - 1;
   const int32_t index = n > last ? last : n;
-  if (table.empty()) RaiseListIndexError(-1);  // the look-up is for the last entry, whatever the number
+  if (Table.empty()) RaiseListIndexError(-1);  // the look-up is for the last entry, whatever the number
   if (index < 0) RaiseListIndexError(index);
-  const std::string colour = table[static_cast<size_t>(index)];
+  const std::string colour = Table[static_cast<size_t>(index)];
   std::string result;
   if (F.color != "none") result = CloseTags(Stack, F, {kTagKinds[kColour].CloseTag}, Level);
   std::string tag = std::string(kTagKinds[kColour].OpenTag) + "\"" + colour + "\">";
@@ -212,18 +212,19 @@ std::string Colour(std::string_view W, TTagStack& Stack, format& F, int32_t Leve
 
 }  // namespace
 
-std::string TranslateControlWord(std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
+std::string TranslateControlWord(TConversionContext& Context, std::string_view W, TTagStack& Stack, format& F,
+                                 int32_t Level) {
   const TWordRule* found = FindRule(W);
   if (found == nullptr) return {};
   const TWordRule& rule = *found;
   switch (rule.Action) {
     case TAction::ResetAll:
     case TAction::ResetText:
-    case TAction::ResetPar: return Reset(rule.Action, Stack, F, Level);
-    case TAction::HiddenOn: Context().HiddenText = true; return {};
-    case TAction::HiddenOff: Context().HiddenText = false; return {};
+    case TAction::ResetPar: return Reset(Context, rule.Action, Stack, F, Level);
+    case TAction::HiddenOn: Context.HiddenText = true; return {};
+    case TAction::HiddenOff: Context.HiddenText = false; return {};
     case TAction::Text: return std::string(rule.Html);
-    case TAction::Paragraph: Context().BookmarkParagraph = false; return "<BR>";
+    case TAction::Paragraph: Context.BookmarkParagraph = false; return "<BR>";
     case TAction::Open: {
       const TTagKind& kind = kTagKinds[rule.Kind];
       SetFlag(F, kind.Field);
@@ -232,9 +233,9 @@ std::string TranslateControlWord(std::string_view W, TTagStack& Stack, format& F
     }
     case TAction::Close: return CloseTags(Stack, F, {kTagKinds[rule.Kind].CloseTag}, Level);
     case TAction::CloseSupSub: return CloseTags(Stack, F, {kTagKinds[kSub].CloseTag, kTagKinds[kSup].CloseTag}, Level);
-    case TAction::Face: return Face(W, Stack, F, Level);
+    case TAction::Face: return Face(Context.FontTable, W, Stack, F, Level);
     case TAction::Size: return Size(W, Stack, F, Level);
-    case TAction::Colour: return Colour(W, Stack, F, Level);
+    case TAction::Colour: return Colour(Context.ColourTable, W, Stack, F, Level);
   }
   return {};
 }

@@ -3,10 +3,9 @@
 #include <exception>
 
 #include "pmrconv.h"
-#include "pmrconv/Context.h"
 #include "pmrconv/FileStreams.h"
 #include "pmrconv/GroupReader.h"
-#include "pmrconv/WorkingLine.h"
+#include "pmrconv/RtfScanner.h"
 
 namespace pmrconv {
 
@@ -22,23 +21,26 @@ void KeepFirstError(std::exception_ptr& First, TStep&& Step) {
   }
 }
 
-// Points EmitHtml at a sink for the length of one conversion.
+// Points the output at a sink for the length of one conversion.
 class TSinkScope {
 public:
-  explicit TSinkScope(TPageSink& Sink) { Context().Sink = &Sink; }
-  ~TSinkScope() { Context().Sink = nullptr; }
+  TSinkScope(THtmlOutput& Output, TPageSink& Sink) : FOutput(Output) { FOutput.Sink = &Sink; }
+  ~TSinkScope() { FOutput.Sink = nullptr; }
   TSinkScope(const TSinkScope&) = delete;
   TSinkScope& operator=(const TSinkScope&) = delete;
+
+private:
+  THtmlOutput& FOutput;
 };
 
 }  // namespace
 
-void ConvertStream(TLineSource& Source, TPageSink& Sink, const std::string& Title) {
-  TConversionContext& ctx = Context();
-  ctx.LineBuffer.clear();
+void ConvertStream(TConversionContext& Context, TLineSource& Source, TPageSink& Sink, const std::string& Title) {
+  TConversionContext& ctx = Context;
+  ctx.Output.LineBuffer.clear();
   ctx.BookmarkParagraph = false;
   ctx.ColourTable.clear();
-  TSinkScope scope(Sink);
+  TSinkScope scope(ctx.Output, Sink);
 
   std::exception_ptr first;
   KeepFirstError(first, [&] {
@@ -49,27 +51,27 @@ void ConvertStream(TLineSource& Source, TPageSink& Sink, const std::string& Titl
     WriteLine(Sink,
               R"(<BODY TEXT="#000000" BGCOLOR="#FFFFFF" LINK="#3333FF" VLINK="#999999" ALINK="#FF0000">)");
     Sink.Flush();
-    TWorkingLine line;
-    line.ReadNext(Source);
-    ReadGroup(Source, line);
+    TRtfScanner scanner(Source);
+    ReadGroup(ctx, scanner);
   });
   KeepFirstError(first, [&] {
-    WriteLine(Sink, ctx.LineBuffer);
+    WriteLine(Sink, ctx.Output.LineBuffer);
     WriteLine(Sink, "</BODY>");
     WriteLine(Sink, "</HTML>");
   });
-  ctx.LineBuffer.clear();
+  ctx.Output.LineBuffer.clear();
   std::vector<std::string>().swap(ctx.ColourTable);
   KeepFirstError(first, [&] { Sink.Flush(); });
   if (first) std::rethrow_exception(first);
 }
 
-void ConvertFile(const std::string& SourceName, const std::string& DestName) {
-  ConvertFile(TDocumentEnd::File(SourceName), TDocumentEnd::File(DestName), SourceName);
+void ConvertFile(TConversionContext& Context, const std::string& SourceName, const std::string& DestName) {
+  ConvertFile(Context, TDocumentEnd::File(SourceName), TDocumentEnd::File(DestName), SourceName);
 }
 
-void ConvertFile(const TDocumentEnd& Source, const TDocumentEnd& Dest, const std::string& Title) {
-  Context().ColourTable.clear();
+void ConvertFile(TConversionContext& Context, const TDocumentEnd& Source, const TDocumentEnd& Dest,
+                 const std::string& Title) {
+  Context.ColourTable.clear();
   TFile source = Source.Standard ? TFile::Borrowed(platform::StandardInput())
                                  : TFile(platform::OpenSource(Source.Name));
   TFile dest = Dest.Standard ? TFile::Borrowed(platform::StandardOutput(source.Handle()))
@@ -80,23 +82,23 @@ void ConvertFile(const TDocumentEnd& Source, const TDocumentEnd& Dest, const std
     TFileBlockReader reader(source);
     TLineSource lines(reader);
     TFileSink sink(dest);
-    ConvertStream(lines, sink, Title);
+    ConvertStream(Context, lines, sink, Title);
   });
   KeepFirstError(first, [&] { source.Close(); });
   KeepFirstError(first, [&] { dest.Close(); });
   if (first) std::rethrow_exception(first);
 }
 
-void ConvertText(std::string_view Source, const std::string& Title, std::string& Page) {
+void ConvertText(TConversionContext& Context, std::string_view Source, const std::string& Title, std::string& Page) {
   Page.clear();
   TStringSink sink(Page);
   TLineSource lines(Source);
-  ConvertStream(lines, sink, Title);
+  ConvertStream(Context, lines, sink, Title);
 }
 
-std::string ConvertText(std::string_view Source, const std::string& Title) {
+std::string ConvertText(TConversionContext& Context, std::string_view Source, const std::string& Title) {
   std::string page;
-  ConvertText(Source, Title, page);
+  ConvertText(Context, Source, Title, page);
   return page;
 }
 

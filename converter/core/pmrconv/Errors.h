@@ -49,10 +49,6 @@ public:
   const char* ClassName() const noexcept override { return "EListError"; }
 };
 
-// The runtime's string-to-integer conversion: an optional sign and decimal digits that fit 32 bits signed.
-// Anything else raises EConvertError naming Text (a NUL byte of it named "#0").
-int32_t StrToInt(std::string_view Text);
-
 // Raises EListError for Index.
 [[noreturn]] void RaiseListIndexError(int32_t Index);
 

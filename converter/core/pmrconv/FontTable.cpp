@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "pmrconv/Context.h"
-#include "pmrconv/Errors.h"
-#include "pmrconv/RtfScanner.h"
+#include "pmrconv/RtfSyntax.h"
 
 namespace pmrconv {
 
@@ -18,40 +16,23 @@ namespace {
 // names the font instead.
 class TFontTableReader {
 public:
-  TFontTableReader(TLineSource& Source, TWorkingLine& Line)
-      : FSource(Source), FLine(Line), FScanner(Source, Line), FSlots(Context().FontTable) {}
+  TFontTableReader(TConversionContext& Context, TRtfScanner& Scanner)
+      : FScanner(Scanner), FSlots(Context.FontTable) {}
 
-  void Run(size_t From) {
-    size_t i = From;
+  void Run() {
     for (;;) {
-      if (i >= FLine.Length()) {
-        if (!FScanner.NextLine(i, TLineJoin::Replace)) {
-          EndEntry();
-          FLine.Clear();
-          return;
-        }
-        continue;
-      }
-      const TToken token = FScanner.Read(i, TLineJoin::Replace);
-      const size_t at = i;
-      i = token.Next;
+      const TToken token = FScanner.Next();
       switch (token.Kind) {
         case TTokenKind::OpenBrace:
           if (++FDepth == 1) StartEntry(0, false);
           break;
         case TTokenKind::CloseBrace:
-          if (FDepth == 0) {
-            EndAt(at);
-            return;
-          }
+          if (FDepth == 0) return HandBack();
           CloseGroup();
           break;
-        case TTokenKind::Star: i = token.Next + 1; break;
+        case TTokenKind::Star: break;
         case TTokenKind::ControlWord:
-          if (!Word(FScanner.Word())) {
-            EndAt(at);
-            return;
-          }
+          if (!Word(token.Text)) return HandBack();
           break;
         case TTokenKind::Text: Name(token.Text); break;
         case TTokenKind::Symbol: Name(token.Text); break;
@@ -61,16 +42,18 @@ public:
           break;
         }
         case TTokenKind::Dropped: break;
+        case TTokenKind::End: EndEntry(); return;
       }
     }
   }
 
 private:
-  // The table's "}" (or a word that cannot stand in a font table) at At: the group reader goes on from there.
-  void EndAt(size_t At) {
+  // The table's "}" (or a word that cannot stand in a font table) was the last token: the group reader goes on
+  // from it. A word that ended its line is not met again; the group reader goes on with the line after it.
+  void HandBack() {
     EndEntry();
-    FLine.Cut(At);
-    JoinShortRemainder(FSource, FLine);
+    FScanner.Unread();
+    FScanner.HandBack();
   }
 
   void StartEntry(int32_t Number, bool Numbered) {
@@ -141,10 +124,8 @@ private:
     if (semicolon != std::string_view::npos) Store();
   }
 
-  TLineSource& FSource;
-  TWorkingLine& FLine;
-  TRtfScanner FScanner;
-  std::array<font, kFontSlots>& FSlots;
+  TRtfScanner& FScanner;
+  TFontTable& FSlots;
   size_t FCount = 0;  // entries read; slots are filled from 0 upward, entries past the last slot are read over
   int64_t FDepth = 0;  // groups open inside the table's own
   // The entry being read.
@@ -161,15 +142,14 @@ private:
 
 }  // namespace
 
-void ReadFontTable(TLineSource& Source, TWorkingLine& Line, size_t From) { TFontTableReader(Source, Line).Run(From); }
+void ReadFontTable(TConversionContext& Context, TRtfScanner& Scanner) { TFontTableReader(Context, Scanner).Run(); }
 
-std::string FontFace(int32_t& N) {
-  const std::array<font, kFontSlots>& slots = Context().FontTable;
-  for (const font& slot : slots) {
+std::string FontFace(const TFontTable& Fonts, int32_t& N) {
+  for (const font& slot : Fonts) {
     if (slot.number == N) return slot.name;
   }
-  N = slots.back().number;
-  return slots.back().name;
+  N = Fonts.back().number;
+  return Fonts.back().name;
 }
 
 }  // namespace pmrconv

@@ -4,12 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "pmrconv/Context.h"
+#include "pmrconv/CharacterCodes.h"
 #include "pmrconv/ControlWords.h"
+#include "pmrconv/Destinations.h"
 #include "pmrconv/FontColourTables.h"
-#include "pmrconv/HtmlOutput.h"
-#include "pmrconv/RtfScanner.h"
-#include "pmrconv/SkipGroup.h"
 #include "pmrconv/TableReader.h"
 #include "pmrconv/TagStack.h"
 
@@ -78,102 +76,78 @@ private:
 
 class TGroupReader {
 public:
-  TGroupReader(TLineSource& Source, TWorkingLine& Line)
-      : FSource(Source), FLine(Line), FScanner(Source, Line), FCtx(Context()) {}
+  TGroupReader(TConversionContext& Context, TRtfScanner& Scanner)
+      : FCtx(Context), FOut(Context.Output), FScanner(Scanner) {}
 
   void Run() {
     FFrames.PushFresh();
     FCtx.HiddenText = false;
-    size_t i = 0;
     for (;;) {
-      if (i >= FLine.Length()) {
-        if (!FScanner.NextLine(i, TLineJoin::Replace)) {
-          FLine.Clear();
-          return;
-        }
-        continue;
-      }
-      const TToken token = FScanner.Read(i, TLineJoin::Replace);
-      i = token.Next;
+      const TToken token = FScanner.Next();
       switch (token.Kind) {
         case TTokenKind::OpenBrace:
-          RestOfLine(FSource, FLine, i);
+          FScanner.TakeRestOfLine();
           FFrames.PushFresh();
           FCtx.HiddenText = false;
-          i = 0;
           break;
         case TTokenKind::CloseBrace:
-          RestOfLine(FSource, FLine, i);
+          FScanner.TakeRestOfLine();
           FCtx.HiddenText = false;
           // Emitting nothing cannot complete a chunk: the buffer was checked when it last grew.
-          if (!FFrames.Top().Stack.Empty()) EmitHtml(CloseAllTags(FFrames.Top().Stack));
+          if (!FFrames.Top().Stack.Empty()) FOut.EmitHtml(CloseAllTags(FFrames.Top().Stack));
           FFrames.Pop();
           if (FFrames.Empty()) return;  // an extra "}" at top level ends the document
-          i = 0;
           break;
-        case TTokenKind::Symbol: EmitHtml(token.Text); break;
-        case TTokenKind::HexCode: EmitHtml(CharacterCode(token.Text)); break;
-        case TTokenKind::Star: i = Star(i); break;
-        case TTokenKind::ControlWord: i = ControlWord(token); break;
+        case TTokenKind::Symbol: FOut.EmitHtml(token.Text); break;
+        case TTokenKind::HexCode: FOut.EmitHtml(CharacterCode(token.Text)); break;
+        case TTokenKind::Star: Star(token.Text); break;
+        case TTokenKind::ControlWord: ControlWord(token.Text); break;
         case TTokenKind::Text:
-          if (!FCtx.HiddenText) EmitEscapedText(token.Text);
+          if (!FCtx.HiddenText) FOut.EmitEscapedText(token.Text);
           break;
         case TTokenKind::Dropped: break;
+        case TTokenKind::End: return;
       }
     }
   }
 
 private:
-  // The star of a \* destination at I: a bookmark may write a paragraph first; the group is skipped.
-  size_t Star(size_t I) {
-    if (FLine.Sub(I + 2, 4) == "bkmk" && !FCtx.BookmarkParagraph) {
-      EmitHtml("<P>");
+  // A \* destination, followed by Next: a bookmark may write a paragraph first; the group is skipped.
+  void Star(std::string_view Next) {
+    if (Next == "bkmk" && !FCtx.BookmarkParagraph) {
+      FOut.EmitHtml("<P>");
       FCtx.BookmarkParagraph = true;
     }
-    RestOfLine(FSource, FLine, I);
-    SkipGroup(FSource, FLine);
-    return 0;
+    FScanner.SkipGroup();
   }
 
-  size_t ControlWord(const TToken& Token) {
-    const std::string_view w = FScanner.Word();
-    const size_t resume = Token.Next;
-    // The table readers leave the working line at the table's closing brace, or empty at the end of the input.
-    if (w == "fonttbl") {
-      ReadFontTable(FSource, FLine, resume);
-      return 0;
+  void ControlWord(std::string_view W) {
+    // The table readers leave the scan at the table's closing brace, or at the end of the input.
+    if (W == "fonttbl") {
+      ReadFontTable(FCtx, FScanner);
+    } else if (W == "colortbl") {
+      ReadColourTable(FCtx, FScanner);
+    } else if (W == "trowd") {
+      FScanner.TakeRestOfLine();
+      ReadTable(FCtx, FScanner);
+    } else if (IsSkippedDestination(W)) {
+      const std::string_view html = SkipDestination(FScanner, W);
+      if (!html.empty()) FOut.EmitHtml(html);
+    } else {
+      TGroupFrame& frame = FFrames.TopForChange();
+      const std::string html = TranslateControlWord(FCtx, W, frame.Stack, frame.F, 0);
+      if (!html.empty()) FOut.EmitHtml(html);
     }
-    if (w == "colortbl") {
-      ReadColourTable(FSource, FLine, resume);
-      return 0;
-    }
-    if (w == "trowd") {
-      RestOfLine(FSource, FLine, resume);
-      ReadTable(FSource, FLine);
-      return 0;
-    }
-    if (IsSkippedDestination(w)) {
-      const bool picture = w == "pict";  // w lives in the working line, which the skip replaces
-      RestOfLine(FSource, FLine, resume);
-      SkipGroup(FSource, FLine);
-      if (picture) EmitHtml(kPicturePlaceholder);
-      return 0;
-    }
-    TGroupFrame& frame = FFrames.TopForChange();
-    const std::string html = TranslateControlWord(w, frame.Stack, frame.F, 0);
-    if (!html.empty()) EmitHtml(html);
-    return resume;
   }
 
-  TLineSource& FSource;
-  TWorkingLine& FLine;
-  TRtfScanner FScanner;
   TConversionContext& FCtx;
+  THtmlOutput& FOut;
+  TRtfScanner& FScanner;
   TGroupFrames FFrames;
 };
 
 }  // namespace
 
-void ReadGroup(TLineSource& Source, TWorkingLine& Line) { TGroupReader(Source, Line).Run(); }
+void ReadGroup(TConversionContext& Context, TRtfScanner& Scanner) { TGroupReader(Context, Scanner).Run(); }
 
 }  // namespace pmrconv

@@ -7,7 +7,6 @@
 #include "Zufuncs.h"
 #include "pmrconv/ByteScan.h"
 #include "pmrconv/CleanByTokens.h"
-#include "pmrconv/Context.h"
 #include "pmrconv/TagTable.h"
 
 namespace pmrconv {
@@ -74,38 +73,32 @@ void AppendEscapedAttribute(std::string& Out, std::string_view Text) {
   AppendEscaped(Out, Text, kAttributeEscapes);
 }
 
-namespace {
-
-void WriteChunkIfComplete(TConversionContext& ctx) {
-  if (ctx.LineBuffer.size() > kChunkLength && ctx.LineBuffer.back() == '>') {
+void THtmlOutput::WriteChunkIfComplete() {
+  if (LineBuffer.size() > kChunkLength && LineBuffer.back() == '>') {
     // The buffer is empty before the line is written, also when writing fails; its storage is kept otherwise.
     std::string chunk;
-    chunk.swap(ctx.LineBuffer);
-    if (ctx.Sink != nullptr) {
+    chunk.swap(LineBuffer);
+    if (Sink != nullptr) {
       // Most chunks hold no empty pair: they go out as they are, without the clean-up's copies.
       if (detail::CleanPassChangesNothing(chunk)) {
-        WriteLine(*ctx.Sink, chunk);
+        WriteLine(*Sink, chunk);
       } else {
-        WriteLine(*ctx.Sink, CleanEmptyTags(chunk));
+        WriteLine(*Sink, CleanEmptyTags(chunk));
       }
     }
     chunk.clear();
-    ctx.LineBuffer.swap(chunk);
+    LineBuffer.swap(chunk);
   }
 }
 
-}  // namespace
-
-void EmitHtml(std::string_view Text) {
-  TConversionContext& ctx = Context();
-  ctx.LineBuffer.append(Text);
-  WriteChunkIfComplete(ctx);
+void THtmlOutput::EmitHtml(std::string_view Text) {
+  LineBuffer.append(Text);
+  WriteChunkIfComplete();
 }
 
-void EmitEscapedText(std::string_view Text) {
-  TConversionContext& ctx = Context();
-  AppendEscapedText(ctx.LineBuffer, Text);
-  WriteChunkIfComplete(ctx);
+void THtmlOutput::EmitEscapedText(std::string_view Text) {
+  AppendEscapedText(LineBuffer, Text);
+  WriteChunkIfComplete();
 }
 
 namespace detail {

@@ -35,11 +35,20 @@ void AppendEscapedText(std::string& Out, std::string_view Text);
 // The same for an attribute value in double quotes, where the quote is written "&quot;" as well.
 void AppendEscapedAttribute(std::string& Out, std::string_view Text);
 
-// Appends HTML to the line buffer; once more than 200 characters have gathered and the last one closes a tag, they
-// are written, cleaned by CleanEmptyTags, as one line to the conversion's sink.
-void EmitHtml(std::string_view Text);
-// EmitHtml of Text written as by AppendEscapedText.
-void EmitEscapedText(std::string_view Text);
+// The HTML of one conversion on its way to the page: what is not yet written, and where its lines go.
+struct THtmlOutput {
+  std::string LineBuffer;     // HTML not yet written
+  TPageSink* Sink = nullptr;  // where the lines go; nothing is written without one
+
+  // Appends HTML to the line buffer; once more than 200 characters have gathered and the last one closes a tag,
+  // they are written, cleaned by CleanEmptyTags, as one line to the sink.
+  void EmitHtml(std::string_view Text);
+  // EmitHtml of Text written as by AppendEscapedText.
+  void EmitEscapedText(std::string_view Text);
+
+private:
+  void WriteChunkIfComplete();
+};
 
 // Removes formatting tag pairs that enclose nothing, pass after pass until nothing changes.
 std::string CleanEmptyTags(std::string_view Text);

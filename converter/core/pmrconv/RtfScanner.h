@@ -1,13 +1,13 @@
 #pragma once
-// The one RTF scanner that the group reader and the table reader drive: it tells what stands at a position of the
-// working line (a brace, an escape, a hexadecimal code, a control word with its resume position, or a run of text)
-// and where the scan goes on. The readers decide what each token means to them.
+// The one RTF scanner: it holds the working line and the position in it, and is the only code that moves through
+// the text. The readers ask it for the next token (a brace, an escape, a hexadecimal code, a control word, or a run
+// of text), to skip a destination's group, to take the rest of the line, and, for the table's look-ahead, to mark a
+// position and rewind to it. What each token means is the readers' business.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "pmrconv/LineSource.h"
 #include "pmrconv/RtfSyntax.h"
@@ -20,102 +20,90 @@ enum class TTokenKind : uint8_t {
   CloseBrace,   // "}"
   Symbol,       // an escape with fixed HTML: \\ \{ \} (the bare character), \~ (a blank), \- and \_ ("-")
   HexCode,      // \'XX; Text holds up to two characters after the apostrophe
-  Star,         // \* ; Next is the position of the star
-  ControlWord,  // \word; Word holds it with its parameter, Next is the resume position. A backslash right before a
-                // line end is the word "par", as in the documents of writers that end paragraphs so.
+  Star,         // \* ; Text holds up to four characters after the backslash that follows the star
+  ControlWord,  // \word; Text holds it with its parameter. A backslash right before a line end is the word "par",
+                // as in the documents of writers that end paragraphs so.
   Text,         // a run of plain text up to the next backslash or brace
   Dropped,      // a backslash with any other character, or one that ends the input
-};
-
-// What a reader does when a control word runs to the end of the working line and more input follows.
-enum class TLineJoin : uint8_t {
-  Replace,  // the next line replaces the working line; the scan goes on at its start
-  Append,   // the next line is joined to the working line; the scan goes on after the word
+  End,          // the input is exhausted
 };
 
 struct TToken {
-  TTokenKind Kind = TTokenKind::Text;
-  size_t Next = 0;             // where the scan goes on
-  std::string_view Text = {};  // Symbol: the HTML; HexCode: the code; Text: the run (valid until the line changes)
-  size_t WordEnd = 0;          // ControlWord: the position after the word, before any delimiter
-  bool EndedLine = false;      // ControlWord: the word ended its line and the next line replaced it
+  TTokenKind Kind = TTokenKind::End;
+  // Symbol: the HTML; HexCode, Star: the characters after the escape; ControlWord: the word; Text: the run. Valid
+  // until the scanner is next asked for anything.
+  std::string_view Text = {};
+  bool EndedLine = false;  // ControlWord: the word ended its line, and the next line has taken the line's place
 };
 
 class TRtfScanner {
 public:
-  TRtfScanner(TLineSource& Source, TWorkingLine& Line) : FSource(Source), FLine(Line) {}
+  // Reads the first line of Source, which must outlive the scanner.
+  explicit TRtfScanner(TLineSource& Source);
 
-  // The token at I, which must be within the working line.
-  TToken Read(size_t I, TLineJoin Join) {
-    const char c = FLine[I];
-    if (c == '{') return {TTokenKind::OpenBrace, I + 1};
-    if (c == '}') return {TTokenKind::CloseBrace, I + 1};
-    if (c != '\\') {
-      const size_t end = TextRunEnd(FLine, I);
-      return {TTokenKind::Text, end, FLine.Sub(I, end - I)};
-    }
-    if (I + 1 >= FLine.Length()) return LineEndBackslash(I);
-    const char d = FLine[I + 1];
-    switch (d) {
-      case '\\': return {TTokenKind::Symbol, I + 2, "\\"};
-      case '{': return {TTokenKind::Symbol, I + 2, "{"};
-      case '}': return {TTokenKind::Symbol, I + 2, "}"};
-      case '~': return {TTokenKind::Symbol, I + 2, " "};
-      case '-':
-      case '_': return {TTokenKind::Symbol, I + 2, "-"};
-      case '\'': return {TTokenKind::HexCode, I + 4, FLine.Sub(I + 2, 2)};
-      case '*': return {TTokenKind::Star, I + 1};
-      default:
-        if (d >= 'a' && d <= 'z') return ControlWord(I, Join);
-        return {TTokenKind::Dropped, I + 2};
-    }
-  }
+  TRtfScanner(const TRtfScanner&) = delete;
+  TRtfScanner& operator=(const TRtfScanner&) = delete;
 
-  // The control word of the last ControlWord token; valid until the working line changes.
-  std::string_view Word() const noexcept { return FWord; }
+  // The token at the position, which moves past it. At the end of the working line the next input line takes its
+  // place, or, during a look-ahead, is joined to it; End when there is none. A control word that runs to the end
+  // of the line is read whole, and the next line is taken (or joined) at once; at the end of the input it is still
+  // returned, and End follows.
+  TToken Next();
 
-  // At the end of the working line: the next input line replaces it (I := 0) or is joined to it (I stays).
-  // False at the end of the input.
-  bool NextLine(size_t& I, TLineJoin Join) {
-    const bool par = std::exchange(FLineEndPar, false);
-    if (FSource.Eof()) return false;
-    if (Join == TLineJoin::Append) {
-      // The joined text is read again after a table's look-ahead: it must still say what the line end said.
-      if (par) FLine.Append("par ");
-      FLine.AppendNext(FSource);
-    } else {
-      FLine.ReadNext(FSource);
-      I = 0;
-    }
-    return true;
-  }
+  // The working line := its rest from the position, where the scan goes on; lines are joined first while nothing
+  // would be left.
+  void TakeRestOfLine();
+  // The last token is read again next; when it was a word that ended its line, the scan goes on at the start of
+  // the line that took its place instead.
+  void Unread();
+  // The working line := its rest from the position, with lines joined while at most four characters are left: the
+  // font and colour tables hand their closing "}" back to the group reader together with the text that follows.
+  void HandBack();
+
+  // Skips the group of the destination just read (a control word, or \*), \bin data included: the scan goes on at
+  // the group's "}", or at the end of the input when the group does not close (a "}" that ends the input is
+  // still met). During a look-ahead the group is only stepped over, so that the text read ahead stays as the
+  // document has it.
+  void SkipGroup();
+
+  // A look-ahead from the control word just read: the working line begins at its backslash (at the start of the
+  // next line when the word ended its line), lines are joined from now on, and the scan goes on right after the
+  // word, so that a blank delimiter is read as text.
+  void Mark();
+  // The look-ahead is over and the table goes on: lines replace each other again.
+  void Unmark();
+  // The look-ahead is over and what it read is to be read again: the scan goes back to the marked word.
+  void Rewind();
+  bool Marked() const noexcept { return FMarked; }
+
+  // The working line from the position on: what the scan reads next before it takes another line.
+  std::string_view Rest() const { return FLine.Sub(FPos); }
+
+  // Whether the first Needle of the working line begins where the scan goes on.
+  bool FirstInLineIsHere(TNeedle Needle) { return FLine.Find(Needle, 0) == FPos; }
+
+  // For tables of entries (the colour table): Entry := the text from the position up to the next ";" and the
+  // working line := its rest after it, joining lines as needed. False, when a "}" comes first, with the position
+  // at that "}", or, at the end of the input, with the position at the end.
+  bool TakeEntry(std::string_view& Entry);
 
 private:
-  TToken ControlWord(size_t I, TLineJoin Join) {
-    TToken token{TTokenKind::ControlWord};
-    const size_t end = WordEnd(FLine, I + 1);
-    FWord = FLine.Sub(I + 1, end - I - 1);
-    token.WordEnd = end;
-    if (end < FLine.Length()) {
-      // A blank delimiter belongs to the word; any other is scanned next.
-      token.Next = FLine[end] == ' ' ? end + 1 : end;
-      return token;
-    }
-    // The word ends the line: it is acted on, and the scan goes on with the next line (or, at the end of the input,
-    // the scan of this last line ends with it).
-    token.Next = end;
-    FWordCopy.assign(FWord);  // the next line may take the word's place
-    FWord = FWordCopy;
-    if (NextLine(token.Next, Join)) token.EndedLine = Join == TLineJoin::Replace;
-    return token;
-  }
-  TToken LineEndBackslash(size_t I);
+  TToken ControlWord(size_t At);
+  TToken LineEndBackslash(size_t At);
+  // At the end of the working line: the next input line replaces it (the position goes to its start) or, during
+  // a look-ahead, is joined to it. False at the end of the input.
+  bool NextLine();
 
   TLineSource& FSource;
-  TWorkingLine& FLine;
-  std::string_view FWord;
-  std::string FWordCopy;  // a word that ended its line, kept while the line is replaced or joined
+  TWorkingLine FLine;
+  size_t FPos = 0;           // where the scan goes on
+  size_t FTokenStart = 0;    // where the last token began
+  size_t FResume = 0;        // where a destination's group begins: after a word's delimiter, or at the star
+  size_t FWordEnd = 0;       // after the last control word, before its delimiter
+  bool FLastEndedLine = false;
+  bool FMarked = false;
   bool FLineEndPar = false;  // the line ends with a backslash that was read as "par"
+  std::string FWordCopy;     // a word that ended its line, kept while the line is replaced or joined
 };
 
 }  // namespace pmrconv

@@ -5,63 +5,45 @@
 #include <cstdint>
 
 #include "pmrconv/Errors.h"
-#include "pmrconv/HtmlOutput.h"
 
 namespace pmrconv {
 
 namespace {
 
-constexpr std::array<std::string_view, 21> kTableDestinations = {
-    "bkmkstart",  "bkmkend",  "filetbl",           "footer",    "footerf", "footnote", "header",
-    "headerf",    "levelnumbers", "leveltext",     "list",      "listlevel", "listname", "listoverridetable",
-    "listtable",  "pict",     "pntxtb",            "pntxta",    "revtbl",  "sp",       "template"};
-
-// First letter and length of each destination word: nearly every control word is told apart from all of them by
-// these two alone, before any text is compared.
-class TWordShapes {
-public:
-  template <size_t N>
-  constexpr explicit TWordShapes(const std::array<std::string_view, N>& Words) {
-    for (std::string_view w : Words) Add(w);
+// Text as an error message may hold it: a NUL byte of the document is written "#0", since every message box and
+// C string would end the message there.
+std::string ShownInMessage(std::string_view Text) {
+  std::string shown;
+  for (const char c : Text) {
+    if (c == '\0') {
+      shown += "#0";
+    } else {
+      shown += c;
+    }
   }
-  constexpr void Add(std::string_view Word) {
-    FLengths[static_cast<size_t>(Word[0] - 'a')] |= uint32_t{1} << Word.size();
-  }
-  constexpr bool Holds(std::string_view Word) const {
-    if (Word.empty() || Word[0] < 'a' || Word[0] > 'z' || Word.size() >= 32) return false;
-    return (FLengths[static_cast<size_t>(Word[0] - 'a')] >> Word.size() & 1) != 0;
-  }
-
-private:
-  std::array<uint32_t, 26> FLengths{};
-};
-
-constexpr TWordShapes kTableDestinationShapes(kTableDestinations);
-
-constexpr TWordShapes MakeDestinationShapes() {
-  TWordShapes shapes(kTableDestinations);
-  shapes.Add("info");
-  shapes.Add("stylesheet");
-  return shapes;
+  return shown;
 }
 
-constexpr TWordShapes kDestinationShapes = MakeDestinationShapes();
-
-struct TNamedCode {
-  std::string_view Code;
-  std::string_view Html;
-};
-
-constexpr std::array<TNamedCode, 8> kNamedCodes = {{{"c4", "&Auml;"},
-                                                    {"d6", "&Ouml;"},
-                                                    {"dc", "&Uuml;"},
-                                                    {"e4", "&auml;"},
-                                                    {"f6", "&ouml;"},
-                                                    {"fc", "&uuml;"},
-                                                    {"df", "&szlig;"},
-                                                    {"b7", "&middot;"}}};
-
 }  // namespace
+
+int32_t StrToInt(std::string_view Text) {
+  size_t i = 0;
+  bool negative = false;
+  if (i < Text.size() && (Text[i] == '-' || Text[i] == '+')) negative = Text[i++] == '-';
+  const bool hasDigits = i < Text.size();
+  int64_t value = 0;
+  for (; i < Text.size(); ++i) {
+    const char c = Text[i];
+    if (c < '0' || c > '9') break;
+    value = value * 10 + (c - '0');
+    if (value > int64_t{INT32_MAX} + 1) break;  // already out of range; stop before int64 could overflow
+  }
+  if (negative) value = -value;
+  if (!hasDigits || i != Text.size() || value > INT32_MAX || value < INT32_MIN) {
+    throw EConvertError("'" + ShownInMessage(Text) + "' ist kein gültiger Integerwert");
+  }
+  return static_cast<int32_t>(value);
+}
 
 int HexToByte(std::string_view X) {
   int result = 0;
@@ -79,28 +61,6 @@ int HexToByte(std::string_view X) {
     result = result * 16 + digit;
   }
   return result;
-}
-
-std::string CharacterCode(std::string_view X) {
-  if (X.size() == 2) {
-    for (const TNamedCode& named : kNamedCodes) {
-      if (X[0] == named.Code[0] && X[1] == named.Code[1]) return std::string(named.Html);
-    }
-  }
-  const char byte = static_cast<char>(HexToByte(X));
-  std::string html;
-  AppendEscapedText(html, std::string_view(&byte, 1));
-  return html;
-}
-
-bool IsSkippedDestinationInTable(std::string_view Word) {
-  if (!kTableDestinationShapes.Holds(Word)) return false;
-  return std::find(kTableDestinations.begin(), kTableDestinations.end(), Word) != kTableDestinations.end();
-}
-
-bool IsSkippedDestination(std::string_view Word) {
-  if (!kDestinationShapes.Holds(Word)) return false;
-  return Word == "info" || Word == "stylesheet" || IsSkippedDestinationInTable(Word);
 }
 
 }  // namespace pmrconv

@@ -1,5 +1,5 @@
 #pragma once
-// Small pieces of RTF lexis shared by the group reader and the table reader.
+// Small pieces of RTF lexis shared by the scanner and the readers: control words, text runs, numbers.
 
 #include <array>
 #include <cstddef>
@@ -56,16 +56,9 @@ inline size_t TextRunEnd(const TWorkingLine& Line, size_t From) {
 // EConvertError naming it; a missing one (the line ended) names the empty text.
 int HexToByte(std::string_view X);
 
-// The HTML for the escape \'X: the named umlauts, sharp s and middle dot for the exact lower-case codes, otherwise
-// the byte itself ("<", ">" and "&" as entities).
-std::string CharacterCode(std::string_view X);
-
-// Destinations without visible text whose groups the readers skip. The table reader's list lacks "info" and
-// "stylesheet".
-bool IsSkippedDestination(std::string_view Word);
-bool IsSkippedDestinationInTable(std::string_view Word);
-
-// The placeholder written for a skipped picture.
-inline constexpr std::string_view kPicturePlaceholder = "<P>[*** picture ***]<P>";
+// The runtime's string-to-integer conversion, as the readers take the numbers of control words and tables: an
+// optional sign and decimal digits that fit 32 bits signed. Anything else raises EConvertError naming Text (a NUL
+// byte of it named "#0").
+int32_t StrToInt(std::string_view Text);
 
 }  // namespace pmrconv

@@ -1,7 +1,8 @@
+#include "pmrconv/SkipGroup.h"
+
 #include <algorithm>
 #include <cstdint>
 
-#include "pmrconv/SkipGroup.h"
 #include "pmrconv/RtfSyntax.h"
 
 namespace pmrconv {
@@ -114,7 +115,7 @@ struct TGroupScan {
 
 }  // namespace
 
-void SkipGroup(TLineSource& Source, TWorkingLine& Line) {
+void SkipToGroupEnd(TLineSource& Source, TWorkingLine& Line) {
   TGroupScan scan{Source, Line, false};
   const size_t brace = scan.FindEnd(0);
   if (brace == TWorkingLine::npos) {
@@ -134,7 +135,7 @@ void SkipGroup(TLineSource& Source, TWorkingLine& Line) {
   Line.AppendNext(Source);
 }
 
-size_t SkipGroupInPlace(TLineSource& Source, TWorkingLine& Line, size_t From) {
+size_t FindGroupEnd(TLineSource& Source, TWorkingLine& Line, size_t From) {
   TGroupScan scan{Source, Line, true};
   const size_t brace = scan.FindEnd(From);
   return brace == TWorkingLine::npos ? Line.Length() : brace;

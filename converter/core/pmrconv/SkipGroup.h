@@ -1,5 +1,5 @@
 #pragma once
-// Skipping a destination group that carries no visible text, \bin data included.
+// Skipping a destination group that carries no visible text, \bin data included. Used by the scanner alone.
 
 #include <cstddef>
 
@@ -11,10 +11,10 @@ namespace pmrconv {
 // Skips the rest of the group a destination word stands in; the working line begins right after that word (or the
 // star). Afterwards the working line begins with the group's closing "}", for the caller to read; when the input
 // ends inside the group, nothing of it is left except a closing "}" that ends the last line.
-void SkipGroup(TLineSource& Source, TWorkingLine& Line);
+void SkipToGroupEnd(TLineSource& Source, TWorkingLine& Line);
 
 // The same scan without cutting the working line: joins further input lines as needed and returns the position of
 // the group's closing "}", or the line's length when the input ended inside the group.
-size_t SkipGroupInPlace(TLineSource& Source, TWorkingLine& Line, size_t From);
+size_t FindGroupEnd(TLineSource& Source, TWorkingLine& Line, size_t From);
 
 }  // namespace pmrconv

@@ -3,11 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "pmrconv/Context.h"
+#include "pmrconv/CharacterCodes.h"
 #include "pmrconv/ControlWords.h"
-#include "pmrconv/HtmlOutput.h"
-#include "pmrconv/RtfScanner.h"
-#include "pmrconv/SkipGroup.h"
+#include "pmrconv/Destinations.h"
 #include "pmrconv/TagStack.h"
 
 namespace pmrconv {
@@ -16,34 +14,16 @@ namespace {
 
 class TTableReader {
 public:
-  TTableReader(TLineSource& Source, TWorkingLine& Line)
-      : FSource(Source), FLine(Line), FScanner(Source, Line), FCtx(Context()) {}
+  TTableReader(TConversionContext& Context, TRtfScanner& Scanner)
+      : FCtx(Context), FOut(Context.Output), FScanner(Scanner) {}
 
   void Run() {
     ResetFormat(FFormat, TResetScope::All);
     FCtx.HiddenText = false;
-    EmitHtml("<BR><TABLE BORDER=2><TR><TD>");
+    FOut.EmitHtml("<BR><TABLE BORDER=2><TR><TD>");
     FFormat.table = tsFirstCell;
-    size_t i = 0;
     while (FFormat.table != tsNone) {
-      if (i >= FLine.Length()) {
-        // The look-ahead keeps all it has read: the scan goes on after the old end.
-        if (!FScanner.NextLine(i, Join())) {
-          // The input ended inside the table: no "</TABLE>". Text read ahead has only gone into the dropped cell
-          // text, so the group reader reads it from the look-ahead's first word; anything else it must not read
-          // again.
-          if (FLookAhead) {
-            FCtx.HiddenText = FHiddenAtLookAhead;
-          } else {
-            FLine.Clear();
-          }
-          return;
-        }
-        continue;
-      }
-      const TToken token = FScanner.Read(i, Join());
-      const size_t at = i;
-      i = token.Next;
+      const TToken token = FScanner.Next();
       switch (token.Kind) {
         case TTokenKind::OpenBrace: ++FLevel; break;
         case TTokenKind::CloseBrace:
@@ -52,26 +32,32 @@ public:
           break;
         case TTokenKind::Symbol: Write(token.Text); break;
         case TTokenKind::HexCode: Write(CharacterCode(token.Text)); break;
-        case TTokenKind::Star: i = SkipDestination(i); break;
-        case TTokenKind::ControlWord: i = ControlWord(token, at); break;
+        case TTokenKind::Star: FScanner.SkipGroup(); break;
+        case TTokenKind::ControlWord: ControlWord(token); break;
         case TTokenKind::Text:
           if (!FCtx.HiddenText) WriteText(token.Text);
           break;
         case TTokenKind::Dropped: break;
+        case TTokenKind::End:
+          // The input ended inside the table: no "</TABLE>". Text read ahead has only gone into the dropped cell
+          // text, so the group reader reads it from the look-ahead's first word; nothing else is read again.
+          if (FScanner.Marked()) {
+            FCtx.HiddenText = FHiddenAtLookAhead;
+            FScanner.Rewind();
+          }
+          return;
       }
     }
   }
 
 private:
-  TLineJoin Join() const { return FLookAhead ? TLineJoin::Append : TLineJoin::Replace; }
-
   bool CollectsCellText() const { return FFormat.table == tsCell || FFormat.table == tsRowEnd; }
 
   void Write(std::string_view Html) {
     if (CollectsCellText()) {
       FCellText.append(Html);
     } else {
-      EmitHtml(Html);
+      FOut.EmitHtml(Html);
     }
   }
 
@@ -80,116 +66,80 @@ private:
     if (CollectsCellText()) {
       AppendEscapedText(FCellText, Text);
     } else {
-      EmitEscapedText(Text);
+      FOut.EmitEscapedText(Text);
     }
   }
 
-  // Skips the destination group whose text begins at From. Outside a look-ahead the working line is cut as in the
-  // group reader and the scan restarts at its start; during a look-ahead the group is only stepped over, so that
-  // the text read ahead stays exactly as the document has it. Either way the scan meets the group's "}" next.
-  size_t SkipDestination(size_t From) {
-    if (FLookAhead) return SkipGroupInPlace(FSource, FLine, From);
-    RestOfLine(FSource, FLine, From);
-    SkipGroup(FSource, FLine);
-    return 0;
-  }
-
-  // The control word of Token, whose backslash is at I.
-  size_t ControlWord(const TToken& Token, size_t I) {
-    const std::string_view w = FScanner.Word();  // lives in the working line: compared before the line changes
-    const size_t resume = Token.Next;
+  void ControlWord(const TToken& Token) {
+    const std::string_view w = Token.Text;  // lives in the working line: compared before the line changes
     if (IsSkippedDestinationInTable(w)) {
-      const bool picture = w == "pict";
-      const size_t next = SkipDestination(resume);
-      if (picture) Write(kPicturePlaceholder);
-      return next;
-    }
-    if (w == "par" || w == "sect") {
+      const std::string_view html = SkipDestination(FScanner, w);
+      if (!html.empty()) Write(html);
+    } else if (w == "par" || w == "sect") {
       if (FFormat.table == tsCell) FCellText += "<BR>";
-      if (FFormat.table == tsFirstCell) EmitHtml("<BR>");
-      return resume;
-    }
-    if (w == "intbl") {
-      FLookAhead = false;
-      return resume;
-    }
-    if (w == "pard" || (w == "widctlpar" && !IntblFollows(resume))) {
-      return ParagraphStart(w == "pard", I, Token.WordEnd, resume, Token.EndedLine);
-    }
-    if (w == "trowd") {
-      FLookAhead = false;
+      if (FFormat.table == tsFirstCell) FOut.EmitHtml("<BR>");
+    } else if (w == "intbl") {
+      FScanner.Unmark();
+    } else if (w == "pard" || (w == "widctlpar" && !IntblFollows())) {
+      ParagraphStart(w == "pard");
+    } else if (w == "trowd") {
+      FScanner.Unmark();
       if (FFormat.table == tsRowEnd) {
-        EmitHtml(CloseAllTags(FStack) + "<TR><TD>");
+        FOut.EmitHtml(CloseAllTags(FStack) + "<TR><TD>");
         FFormat.table = tsFirstCell;
       }
-      return resume;
-    }
-    if (w == "row") {
+    } else if (w == "row") {
       CloseAllTags(FStack);
-      FLookAhead = false;
-      EmitHtml("</TR>");
+      FScanner.Unmark();
+      FOut.EmitHtml("</TR>");
       FFormat.table = tsRowEnd;
-      return resume;
-    }
-    if (w == "cell") {
-      FLookAhead = false;
-      if (FFormat.table == tsCell) EmitHtml("<TD>" + FCellText + CloseAllTags(FStack) + "</TD>");
-      if (FFormat.table == tsRowEnd) EmitHtml("<TR><TD>" + FCellText + CloseAllTags(FStack) + "</TD>");
-      if (FFormat.table == tsFirstCell) EmitHtml(CloseAllTags(FStack) + "</TD>");
+    } else if (w == "cell") {
+      FScanner.Unmark();
+      if (FFormat.table == tsCell) FOut.EmitHtml("<TD>" + FCellText + CloseAllTags(FStack) + "</TD>");
+      if (FFormat.table == tsRowEnd) FOut.EmitHtml("<TR><TD>" + FCellText + CloseAllTags(FStack) + "</TD>");
+      if (FFormat.table == tsFirstCell) FOut.EmitHtml(CloseAllTags(FStack) + "</TD>");
       FFormat.table = tsCell;
       FCellText.clear();
-      return resume;
+    } else {
+      Write(TranslateControlWord(FCtx, w, FStack, FFormat, FLevel));
     }
-    Write(TranslateControlWord(w, FStack, FFormat, FLevel));
-    return resume;
   }
 
-  // Whether the first "\intbl" of the working line begins at Resume. Only asked after a row end: elsewhere a
-  // paragraph start by \widctlpar has no effect either way.
-  bool IntblFollows(size_t Resume) {
-    return FFormat.table == tsRowEnd && FLine.Find(TNeedle::Intbl, 0) == Resume;
-  }
+  // Whether the first "\intbl" of the working line begins where the scan goes on. Only asked after a row end:
+  // elsewhere a paragraph start by \widctlpar has no effect either way.
+  bool IntblFollows() { return FFormat.table == tsRowEnd && FScanner.FirstInLineIsHere(TNeedle::Intbl); }
 
-  // \pard (Pard) or \widctlpar without \intbl after it. I is the word's backslash, End the position after the word.
-  size_t ParagraphStart(bool Pard, size_t I, size_t End, size_t Resume, bool EndedLine) {
-    size_t next = Resume;
+  // \pard (Pard) or \widctlpar without \intbl after it.
+  void ParagraphStart(bool Pard) {
     if (FFormat.table == tsRowEnd) {
-      if (FLookAhead) {
+      if (FScanner.Marked()) {
         // A second paragraph start after the row end: the table is over. The group reader reads the text from
         // the look-ahead's first word again, with hidden text as it was when the look-ahead began.
         CloseAllTags(FStack);
         FFormat.table = tsNone;
         FCtx.HiddenText = FHiddenAtLookAhead;
-        EmitHtml("</TABLE><P>");
-        return 0;
+        FOut.EmitHtml("</TABLE><P>");
+        FScanner.Rewind();
+        return;
       }
-      if (EndedLine) {
-        next = 0;  // the word ended the previous line: the whole new line is the look-ahead text
-      } else {
-        FLine.Cut(I);
-        next = End - I;  // right after the word, so that a blank delimiter is read as text
-      }
-      FLookAhead = true;
+      FScanner.Mark();
       FHiddenAtLookAhead = FCtx.HiddenText;
     }
-    if (Pard) Write(TranslateControlWord("pard", FStack, FFormat, FLevel));
-    return next;
+    if (Pard) Write(TranslateControlWord(FCtx, "pard", FStack, FFormat, FLevel));
   }
 
-  TLineSource& FSource;
-  TWorkingLine& FLine;
-  TRtfScanner FScanner;
   TConversionContext& FCtx;
+  THtmlOutput& FOut;
+  TRtfScanner& FScanner;
   format FFormat;
   TTagStack FStack;
   int32_t FLevel = 0;
   std::string FCellText;
-  bool FLookAhead = false;
   bool FHiddenAtLookAhead = false;
 };
 
 }  // namespace
 
-void ReadTable(TLineSource& Source, TWorkingLine& Line) { TTableReader(Source, Line).Run(); }
+void ReadTable(TConversionContext& Context, TRtfScanner& Scanner) { TTableReader(Context, Scanner).Run(); }
 
 }  // namespace pmrconv

@@ -1,16 +1,16 @@
 #pragma once
 // The table reader: turns a run of RTF table rows into a bordered HTML table.
 
-#include "pmrconv/LineSource.h"
-#include "pmrconv/WorkingLine.h"
+#include "pmrconv/Context.h"
+#include "pmrconv/RtfScanner.h"
 
 namespace pmrconv {
 
 // Reads a table; the working line begins right after the \trowd that opened it. The table ends at a second
-// paragraph start after a row end, found by looking past the row end. On return the working line holds the text
-// the group reader goes on with from its start: everything from the word that began the look-ahead, exactly as the
-// document has it. When the input ends inside the table no "</TABLE>" is written, and the working line holds only
-// what the look-ahead read, if one was under way (nothing else is read twice).
-void ReadTable(TLineSource& Source, TWorkingLine& Line);
+// paragraph start after a row end, found by looking past the row end. On return the scanner stands where the group
+// reader goes on: at the word that began the look-ahead, whose text it reads again exactly as the document has it.
+// When the input ends inside the table no "</TABLE>" is written, and the scanner is rewound to the look-ahead's
+// first word if one was under way (nothing else is read twice).
+void ReadTable(TConversionContext& Context, TRtfScanner& Scanner);
 
 }  // namespace pmrconv

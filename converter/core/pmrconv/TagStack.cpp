@@ -1,41 +1,21 @@
 #include "pmrconv/TagStack.h"
 
 #include <algorithm>
-#include <functional>
-#include <set>
 
 #include "pmrconv/TagTable.h"
 
 namespace pmrconv {
 
-void ResetFormat(format& F, TResetScope Scope) {
-  if (Scope == TResetScope::Text || Scope == TResetScope::All) {
-    F.bold = F.italic = F.underline = F.sup = F.sub = F.strike = false;
-    F.face = -1;
-    F.color = "none";
-    F.size = -1;
-  }
-  if (Scope == TResetScope::Par || Scope == TResetScope::All) {
-    F.right = false;
-    F.center = false;
-  }
-  if (Scope == TResetScope::All) F.table = tsNone;
-}
-
-namespace {
-
-// The closing tag as a view of storage that outlives every stack: one of the known tags, or for any other text
-// a copy kept for the rest of the process (the readers only ever push the known ones).
-std::string_view LastingCloseTag(std::string_view CloseTag) {
+std::string_view TTagStack::LastingCloseTag(std::string_view CloseTag) {
   if (const TTagKind* kind = TagKindOfClose(CloseTag)) return kind->CloseTag;
-  static std::set<std::string, std::less<>> others;
-  return *others.emplace(CloseTag).first;
+  for (const std::unique_ptr<std::string>& other : FOtherCloseTags) {
+    if (*other == CloseTag) return *other;
+  }
+  return *FOtherCloseTags.emplace_back(std::make_unique<std::string>(CloseTag));
 }
-
-}  // namespace
 
 void PushTag(TTagStack& Stack, int32_t Level, std::string OpenTag, std::string_view CloseTag) {
-  Stack.Push(stackelem{std::move(OpenTag), LastingCloseTag(CloseTag), Level});
+  Stack.Push(stackelem{std::move(OpenTag), Stack.LastingCloseTag(CloseTag), Level});
 }
 
 void PopTag(TTagStack& Stack) {

@@ -1,52 +1,36 @@
 #pragma once
-// The formatting in force in one reading scope and the stack of HTML tags it has open.
+// The stack of HTML tags a reading scope has open, and closing them in the order HTML needs.
 
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "pmrconv/Format.h"
+
 namespace pmrconv {
-
-// State of the table reader; tsNone outside tables.
-enum TTableState : int32_t { tsNone = 0, tsFirstCell = 1, tsCell = 2, tsRowEnd = 3 };
-
-// What is open in one scope. The member initialisers are the reset values.
-struct format {
-  bool bold = false;
-  bool italic = false;
-  bool underline = false;
-  bool sup = false;
-  bool sub = false;
-  bool strike = false;
-  int32_t face = -1;       // font number of the open face tag, -1 when none
-  std::string color = "none";  // #RRGGBB of the open colour tag
-  int32_t size = -1;       // points of the open size tag, -1 when none
-  bool right = false;
-  bool center = false;
-  TTableState table = tsNone;
-
-  bool operator==(const format&) const = default;
-};
-
-enum class TResetScope { Text, Par, All };
-
-// Resets the character fields (Text), the alignment fields (Par) or all of them and the table state (All).
-void ResetFormat(format& F, TResetScope Scope);
 
 // One open tag. closetag is one of "</B>", "</I>", "</U>", "</SUP>", "</SUB>", "</S>", "</CENTER>", "</DIV>",
 // "</FONT FACE>", "</FONT SIZE>", "</FONT COLOR>"; the three font kinds are written "</FONT>".
 struct stackelem {
   std::string opentag;
-  std::string_view closetag;  // refers to storage that lives as long as the process (PushTag sees to it)
+  std::string_view closetag;  // refers to the tag table's text, or for any other tag to the stack's own copy
   int32_t level = 0;          // group level at which the tag was opened (0 in the group reader)
 };
 
 // A stack of open tags owned by one scope; the top is the most recently opened tag.
 class TTagStack {
 public:
+  TTagStack() = default;
+  // Not copied: the elements' closing tags may refer to the stack's own storage, which moves along with it.
+  TTagStack(const TTagStack&) = delete;
+  TTagStack& operator=(const TTagStack&) = delete;
+  TTagStack(TTagStack&&) = default;
+  TTagStack& operator=(TTagStack&&) = default;
+
   bool Empty() const noexcept { return FItems.empty(); }
   size_t Size() const noexcept { return FItems.size(); }
   const stackelem& Top() const { return FItems.back(); }
@@ -54,10 +38,17 @@ public:
   const stackelem& operator[](size_t Index) const { return FItems[Index]; }
   void Push(stackelem Element) { FItems.push_back(std::move(Element)); }
   void Pop() { FItems.pop_back(); }
-  void Clear() noexcept { FItems.clear(); }
+  void Clear() noexcept {
+    FItems.clear();
+    FOtherCloseTags.clear();
+  }
+  // CloseTag as a view that lives as long as the stack: the tag table's own text for the known tags, otherwise a
+  // copy the stack keeps (the readers only ever push the known ones).
+  std::string_view LastingCloseTag(std::string_view CloseTag);
 
 private:
   std::vector<stackelem> FItems;
+  std::vector<std::unique_ptr<std::string>> FOtherCloseTags;  // each on its own, so that views stay valid
 };
 
 // Puts a new element on top.

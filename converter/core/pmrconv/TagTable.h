@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "pmrconv/TagStack.h"
+#include "pmrconv/Format.h"
 
 namespace pmrconv {
 

@@ -33,6 +33,8 @@ protected:
   }
 
   std::string Path(const std::string& name) const { return FDir + "\\" + name; }
+  void ConvertFile(const std::string& Source, const std::string& Dest) { pmrconv::ConvertFile(FContext, Source, Dest); }
+  pmrconv::TConversionContext FContext;
   static void Write(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
   }
