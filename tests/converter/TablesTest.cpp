@@ -101,6 +101,13 @@ TEST_F(FontTables, EmptyTablesAndTablesWithoutTheirBraceEndWithoutLooping) {
   EXPECT_EQ(Body("{x{\\fonttbl{\\f0 Ari"), "x");
 }
 
+// The paragraph word that shows the table has no closing brace may end its line; the group reader still reads it,
+// and the whole of the next line.
+TEST_F(FontTables, ATableEndingAtAWordThatEndsItsLineKeepsTheNextLine) {
+  EXPECT_EQ(Body("{\\rtf1{\\fonttbl{\\f0 Arial;}\\pard\r\nHello\\f0  world}"), "Hello<FONT FACE=\"Arial\"> world</FONT>");
+  EXPECT_EQ(Body("{\\rtf1{\\fonttbl{\\f0 Arial;}\\par\r\nab}"), "<BR>ab");
+}
+
 TEST_F(ColourTables, ReadsTheAutomaticEntryOnlyWhenTheTableStartsEmpty) {
   EXPECT_EQ(Read("\\colortbl;\\red255\\green0\\blue0;\\red0\\green128\\blue255;}x"), "}x");
   EXPECT_EQ(Table(), (Strings{"#000000", "#FF0000", "#0080FF"}));

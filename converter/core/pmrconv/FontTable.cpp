@@ -49,7 +49,7 @@ public:
 
 private:
   // The table's "}" (or a word that cannot stand in a font table) was the last token: the group reader goes on
-  // from it. A word that ended its line is not met again; the group reader goes on with the line after it.
+  // from it, also when the word ended its line.
   void HandBack() {
     EndEntry();
     FScanner.Unread();

@@ -99,7 +99,19 @@ void TRtfScanner::TakeRestOfLine() {
   FPos = 0;
 }
 
-void TRtfScanner::Unread() { FPos = FLastEndedLine ? 0 : FTokenStart; }
+void TRtfScanner::Unread() {
+  if (!FLastEndedLine) {
+    FPos = FTokenStart;
+    return;
+  }
+  // The word's line has gone: the word is put back in front of the line that took its place, with a blank as its
+  // delimiter, so that it reads as the document wrote it.
+  std::string again = "\\" + FWordCopy + " ";
+  again.append(FLine.View());
+  FLine.Assign(again);
+  FPos = 0;
+  FLastEndedLine = false;
+}
 
 void TRtfScanner::HandBack() {
   FLineEndPar = false;

@@ -53,8 +53,8 @@ public:
   // The working line := its rest from the position, where the scan goes on; lines are joined first while nothing
   // would be left.
   void TakeRestOfLine();
-  // The last token is read again next; when it was a word that ended its line, the scan goes on at the start of
-  // the line that took its place instead.
+  // The last token is read again next; a word that ended its line is put back in front of the line that took its
+  // place.
   void Unread();
   // The working line := its rest from the position, with lines joined while at most four characters are left: the
   // font and colour tables hand their closing "}" back to the group reader together with the text that follows.
