@@ -13,7 +13,6 @@ namespace pmrconv {
 
 namespace {
 
-constexpr size_t kChunkLength = 200;
 // Shorter lines hold too few tags for deep nests: the plain passes clean them faster.
 constexpr size_t kReplayFrom = 1024;
 
@@ -73,32 +72,20 @@ void AppendEscapedAttribute(std::string& Out, std::string_view Text) {
   AppendEscaped(Out, Text, kAttributeEscapes);
 }
 
-void THtmlOutput::WriteChunkIfComplete() {
-  if (LineBuffer.size() > kChunkLength && LineBuffer.back() == '>') {
-    // The buffer is empty before the line is written, also when writing fails; its storage is kept otherwise.
-    std::string chunk;
-    chunk.swap(LineBuffer);
-    if (Sink != nullptr) {
-      // Most chunks hold no empty pair: they go out as they are, without the clean-up's copies.
-      if (detail::CleanPassChangesNothing(chunk)) {
-        WriteLine(*Sink, chunk);
-      } else {
-        WriteLine(*Sink, CleanEmptyTags(chunk));
-      }
+void THtmlOutput::WriteChunk() {
+  // The buffer is empty before the line is written, also when writing fails; its storage is kept otherwise.
+  std::string chunk;
+  chunk.swap(LineBuffer);
+  if (Sink != nullptr) {
+    // Most chunks hold no empty pair: they go out as they are, without the clean-up's copies.
+    if (detail::CleanPassChangesNothing(chunk)) {
+      WriteLine(*Sink, chunk);
+    } else {
+      WriteLine(*Sink, CleanEmptyTags(chunk));
     }
-    chunk.clear();
-    LineBuffer.swap(chunk);
   }
-}
-
-void THtmlOutput::EmitHtml(std::string_view Text) {
-  LineBuffer.append(Text);
-  WriteChunkIfComplete();
-}
-
-void THtmlOutput::EmitEscapedText(std::string_view Text) {
-  AppendEscapedText(LineBuffer, Text);
-  WriteChunkIfComplete();
+  chunk.clear();
+  LineBuffer.swap(chunk);
 }
 
 namespace detail {

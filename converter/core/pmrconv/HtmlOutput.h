@@ -42,12 +42,24 @@ struct THtmlOutput {
 
   // Appends HTML to the line buffer; once more than 200 characters have gathered and the last one closes a tag,
   // they are written, cleaned by CleanEmptyTags, as one line to the sink.
-  void EmitHtml(std::string_view Text);
+  void EmitHtml(std::string_view Text) {
+    LineBuffer.append(Text);
+    WriteChunkIfComplete();
+  }
   // EmitHtml of Text written as by AppendEscapedText.
-  void EmitEscapedText(std::string_view Text);
+  void EmitEscapedText(std::string_view Text) {
+    AppendEscapedText(LineBuffer, Text);
+    WriteChunkIfComplete();
+  }
 
 private:
-  void WriteChunkIfComplete();
+  static constexpr size_t kChunkLength = 200;
+
+  // Inline: the test comes with every piece of output, the writing only every few hundred characters.
+  void WriteChunkIfComplete() {
+    if (LineBuffer.size() > kChunkLength && LineBuffer.back() == '>') WriteChunk();
+  }
+  void WriteChunk();
 };
 
 // Removes formatting tag pairs that enclose nothing, pass after pass until nothing changes.

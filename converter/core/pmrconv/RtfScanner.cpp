@@ -8,67 +8,21 @@ namespace pmrconv {
 
 TRtfScanner::TRtfScanner(TLineSource& Source) : FSource(Source) { FLine.ReadNext(Source); }
 
-TToken TRtfScanner::Next() {
+TToken TRtfScanner::RefillAndNext() {
   while (FPos >= FLine.Length()) {
     if (!NextLine()) return {TTokenKind::End};
   }
-  const size_t at = FPos;
-  FTokenStart = at;
-  FLastEndedLine = false;
-  const char c = FLine[at];
-  if (c == '{') {
-    FPos = at + 1;
-    return {TTokenKind::OpenBrace};
-  }
-  if (c == '}') {
-    FPos = at + 1;
-    return {TTokenKind::CloseBrace};
-  }
-  if (c != '\\') {
-    FPos = TextRunEnd(FLine, at);
-    return {TTokenKind::Text, FLine.Sub(at, FPos - at)};
-  }
-  if (at + 1 >= FLine.Length()) return LineEndBackslash(at);
-  const char d = FLine[at + 1];
-  FPos = at + 2;
-  switch (d) {
-    case '\\': return {TTokenKind::Symbol, "\\"};
-    case '{': return {TTokenKind::Symbol, "{"};
-    case '}': return {TTokenKind::Symbol, "}"};
-    case '~': return {TTokenKind::Symbol, " "};
-    case '-':
-    case '_': return {TTokenKind::Symbol, "-"};
-    case '\'':
-      FPos = at + 4;
-      return {TTokenKind::HexCode, FLine.Sub(at + 2, 2)};
-    case '*':
-      FResume = at + 1;  // a skipped group is read from the star on
-      return {TTokenKind::Star, FLine.Sub(at + 3, 4)};
-    default:
-      if (d >= 'a' && d <= 'z') return ControlWord(at);
-      return {TTokenKind::Dropped};
-  }
+  return Next();
 }
 
-TToken TRtfScanner::ControlWord(size_t At) {
-  const size_t end = WordEnd(FLine, At + 1);
-  FWordEnd = end;
-  std::string_view word = FLine.Sub(At + 1, end - At - 1);
-  if (end < FLine.Length()) {
-    // A blank delimiter belongs to the word; any other is scanned next.
-    FPos = FLine[end] == ' ' ? end + 1 : end;
-    FResume = FPos;
-    return {TTokenKind::ControlWord, word};
-  }
+TToken TRtfScanner::WordEndingLine(std::string_view Word) {
   // The word ends the line: it is acted on, and the scan goes on with the next line (or, at the end of the input,
   // the scan of this last line ends with it).
-  FPos = end;
-  FWordCopy.assign(word);  // the next line may take the word's place
-  word = FWordCopy;
+  FWordCopy.assign(Word);  // the next line may take the word's place
   const bool replaced = NextLine() && !FMarked;
   FResume = FPos;
   FLastEndedLine = replaced;
-  return {TTokenKind::ControlWord, word, replaced};
+  return {TTokenKind::ControlWord, FWordCopy, replaced};
 }
 
 TToken TRtfScanner::LineEndBackslash(size_t At) {

@@ -48,7 +48,47 @@ public:
   // place, or, during a look-ahead, is joined to it; End when there is none. A control word that runs to the end
   // of the line is read whole, and the next line is taken (or joined) at once; at the end of the input it is still
   // returned, and End follows.
-  TToken Next();
+  TToken Next() {
+    if (FPos >= FLine.Length()) return RefillAndNext();
+    const size_t at = FPos;
+    FTokenStart = at;
+    FLastEndedLine = false;
+    const std::string_view line = FLine.View();
+    const char c = line[at];
+    if (c == '{') {
+      FPos = at + 1;
+      return {TTokenKind::OpenBrace};
+    }
+    if (c == '}') {
+      FPos = at + 1;
+      return {TTokenKind::CloseBrace};
+    }
+    if (c != '\\') {
+      const size_t end = FindBackslashOrBrace(line, at);
+      FPos = end == std::string_view::npos ? line.size() : end;
+      return {TTokenKind::Text, line.substr(at, FPos - at)};
+    }
+    if (at + 1 >= line.size()) return LineEndBackslash(at);
+    const char d = line[at + 1];
+    FPos = at + 2;
+    switch (d) {
+      case '\\': return {TTokenKind::Symbol, "\\"};
+      case '{': return {TTokenKind::Symbol, "{"};
+      case '}': return {TTokenKind::Symbol, "}"};
+      case '~': return {TTokenKind::Symbol, " "};
+      case '-':
+      case '_': return {TTokenKind::Symbol, "-"};
+      case '\'':
+        FPos = at + 4;
+        return {TTokenKind::HexCode, FLine.Sub(at + 2, 2)};
+      case '*':
+        FResume = at + 1;  // a skipped group is read from the star on
+        return {TTokenKind::Star, FLine.Sub(at + 3, 4)};
+      default:
+        if (d >= 'a' && d <= 'z') return ControlWord(line, at);
+        return {TTokenKind::Dropped};
+    }
+  }
 
   // The working line := its rest from the position, where the scan goes on; lines are joined first while nothing
   // would be left.
@@ -88,7 +128,21 @@ public:
   bool TakeEntry(std::string_view& Entry);
 
 private:
-  TToken ControlWord(size_t At);
+  TToken ControlWord(std::string_view Line, size_t At) {
+    const size_t end = WordEnd(Line, At + 1);
+    FWordEnd = end;
+    const std::string_view word = Line.substr(At + 1, end - At - 1);
+    if (end >= Line.size()) {
+      FPos = end;
+      return WordEndingLine(word);
+    }
+    // A blank delimiter belongs to the word; any other is scanned next.
+    FPos = Line[end] == ' ' ? end + 1 : end;
+    FResume = FPos;
+    return {TTokenKind::ControlWord, word};
+  }
+  TToken RefillAndNext();
+  TToken WordEndingLine(std::string_view Word);
   TToken LineEndBackslash(size_t At);
   // At the end of the working line: the next input line replaces it (the position goes to its start) or, during
   // a look-ahead, is joined to it. False at the end of the input.

@@ -32,24 +32,16 @@ inline constexpr std::array<uint8_t, 256> kWordChar = MakeWordChars();
 
 // End of the control word that begins at From. Its name goes on through capitals as well (\mmathPr, \clwWidth2831),
 // as other readers take it; from the first digit or "-" on, only word characters follow.
-inline size_t WordEnd(const TWorkingLine& Line, size_t From) {
-  const std::string_view v = Line.View();
+inline size_t WordEnd(std::string_view Text, size_t From) {
   size_t i = From;
-  while (i < v.size() && (detail::kWordChar[static_cast<unsigned char>(v[i])] & 1) != 0) ++i;
-  while (i < v.size() && (detail::kWordChar[static_cast<unsigned char>(v[i])] & 2) != 0) ++i;
+  while (i < Text.size() && (detail::kWordChar[static_cast<unsigned char>(Text[i])] & 1) != 0) ++i;
+  while (i < Text.size() && (detail::kWordChar[static_cast<unsigned char>(Text[i])] & 2) != 0) ++i;
   return i;
 }
 
 // Position of the first backslash or brace of Text at or after From, or npos.
 inline size_t FindBackslashOrBrace(std::string_view Text, size_t From) {
   return detail::FindAnyOf3(Text, From, '\\', '{', '}');
-}
-
-// End of the run of plain text that begins at From: the next backslash or brace, or the end of the line.
-inline size_t TextRunEnd(const TWorkingLine& Line, size_t From) {
-  const std::string_view v = Line.View();
-  const size_t end = FindBackslashOrBrace(v, From);
-  return end == std::string_view::npos ? v.size() : end;
 }
 
 // The byte of two hexadecimal digits ("A" to "F" in either case). A character that is no hexadecimal digit raises
