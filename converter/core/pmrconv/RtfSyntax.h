@@ -8,7 +8,6 @@
 #include <string_view>
 
 #include "pmrconv/ByteScan.h"
-#include "pmrconv/WorkingLine.h"
 
 namespace pmrconv {
 

@@ -36,7 +36,6 @@ size_t Overlap(TNeedle Needle) {
 
 void TWorkingLine::Cut(size_t From) {
   FStart += std::min(From, Length());
-  ++FVersion;
 }
 
 void TWorkingLine::Clear() {
@@ -66,7 +65,6 @@ void TWorkingLine::AppendNext(TLineSource& Source) {
     ++FContent;
   }
   Source.AppendLine(FBuf);
-  ++FVersion;
 }
 
 size_t TWorkingLine::Scan(TNeedle Needle, size_t PhysFrom) const {

@@ -1,5 +1,5 @@
 #pragma once
-// The working line: the input line the readers are working on, with a cursor in front. Cutting the line moves the
+// The working line: the input line the scanner is working on, with a cursor in front. Cutting the line moves the
 // cursor instead of copying the rest, and joining appends, so a document held in one huge line costs the same per
 // byte as one in many short lines.
 
@@ -57,25 +57,15 @@ public:
   // Joins the next input line to the working line, without a separator.
   void AppendNext(TLineSource& Source);
   // Appends Text to the working line.
-  void Append(std::string_view Text) {
-    FBuf.append(Text);
-    ++FVersion;
-  }
+  void Append(std::string_view Text) { FBuf.append(Text); }
 
   // First position at or after From where Needle begins, or npos. Answers are remembered until the line is
   // replaced, so the readers' repeated "first occurrence in the working line" questions cost linear time in all.
   size_t Find(TNeedle Needle, size_t From);
 
-  // Changes whenever the line changes (cut, joined or replaced): lets a caller see whether a reader consumed
-  // anything.
-  uint64_t Version() const noexcept { return FVersion; }
-
 private:
   size_t Scan(TNeedle Needle, size_t PhysFrom) const;
-  void Replaced() noexcept {
-    ++FContent;
-    ++FVersion;
-  }
+  void Replaced() noexcept { ++FContent; }
 
   struct TFound {
     uint64_t Content = UINT64_MAX;  // FContent the answer belongs to
@@ -87,7 +77,6 @@ private:
   std::string FBuf;
   size_t FStart = 0;
   uint64_t FContent = 0;  // bumped when bytes before the end change or move (answers become invalid)
-  uint64_t FVersion = 0;
   TFound FFound[static_cast<size_t>(TNeedle::Count)];
 };
 
