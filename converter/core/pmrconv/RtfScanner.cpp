@@ -47,12 +47,6 @@ bool TRtfScanner::NextLine() {
   return true;
 }
 
-void TRtfScanner::TakeRestOfLine() {
-  FLineEndPar = false;
-  RestOfLine(FSource, FLine, FPos);
-  FPos = 0;
-}
-
 void TRtfScanner::Unread() {
   if (!FLastEndedLine) {
     FPos = FTokenStart;

@@ -92,7 +92,15 @@ public:
 
   // The working line := its rest from the position, where the scan goes on; lines are joined first while nothing
   // would be left.
-  void TakeRestOfLine();
+  void TakeRestOfLine() {
+    FLineEndPar = false;
+    if (FPos < FLine.Length()) {
+      FLine.Cut(FPos);  // something is left: no line to join, as at nearly every brace
+    } else {
+      RestOfLine(FSource, FLine, FPos);
+    }
+    FPos = 0;
+  }
   // The last token is read again next; a word that ended its line is put back in front of the line that took its
   // place.
   void Unread();

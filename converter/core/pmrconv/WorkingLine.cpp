@@ -34,10 +34,6 @@ size_t Overlap(TNeedle Needle) {
 
 }  // namespace
 
-void TWorkingLine::Cut(size_t From) {
-  FStart += std::min(From, Length());
-}
-
 void TWorkingLine::Clear() {
   FBuf.clear();
   FStart = 0;

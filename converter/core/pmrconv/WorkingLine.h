@@ -49,7 +49,7 @@ public:
   }
 
   // Drops the first From characters (all of them when From is beyond the end).
-  void Cut(size_t From);
+  void Cut(size_t From) { FStart += From < Length() ? From : Length(); }
   void Clear();
   void Assign(std::string_view Text);
   // The working line := the next input line.
