@@ -90,3 +90,17 @@ TEST_F(Robustness, UnterminatedConstructsAtTheEndOfTheInput) {
     ConvertWithin(std::string(ending) + "\r\n", 5);
   }
 }
+
+TEST_F(Robustness, RepeatedFormattingWordsGiveAPageThatGrowsLinearly) {
+  // Each \b0 finds no bold and each \i finds the italic already on: neither may add to the page.
+  const char* pieces[] = {"\\i w\\b0 ", "\\b\\i\\ul\\strike w", "\\qr\\b w\\i0\\ul0 ", "\\super\\sub w\\strike0 "};
+  for (const char* piece : pieces) {
+    SCOPED_TRACE(piece);
+    const std::string small = "{\\rtf1 " + Repeat(piece, 8000) + "}";
+    const std::string large = "{\\rtf1 " + Repeat(piece, 32000) + "}";
+    const size_t smallPage = ConvertWithin(small, 20).size();
+    const size_t largePage = ConvertWithin(large, 20).size();
+    EXPECT_LT(largePage, 2 * large.size());
+    EXPECT_LT(static_cast<double>(largePage) / static_cast<double>(smallPage), 4.2);
+  }
+}
