@@ -98,6 +98,8 @@ TEST_F(ControlWords, FaceAndColourTagsReplaceTheirPredecessor) {
             "<FONT FACE=\"Arial\">a</FONT><FONT FACE=\"Courier New\">b</FONT><FONT FACE=\"\">c</FONT>");
   EXPECT_EQ(Body("{{\\colortbl;\\red1\\green2\\blue3;\\red4\\green5\\blue6;}\\cf1 a\\cf5 b\\cf0 c}"),
             "<FONT COLOR=\"#010203\">a</FONT><FONT COLOR=\"#040506\">b</FONT><FONT COLOR=\"#000000\">c</FONT>");
+  EXPECT_EQ(Body("{{\\fonttbl{\\f1 " + std::string(40, 'N') + ";}}\\f1 x}"),
+            "<FONT FACE=\"" + std::string(31, 'N') + "\">x</FONT>");  // no face name is longer
   // A face name is an attribute value: a quote or markup in it cannot break out of the tag.
   EXPECT_EQ(Body("{{\\fonttbl{\\f1 A\"><B>;}}\\f1 x}"), "<FONT FACE=\"A&quot;&gt;&lt;B&gt;\">x</FONT>");
 }

@@ -56,6 +56,10 @@ constexpr TWordRule Closes(std::string_view Word, TKind Kind) {
   return {Word, TMatch::Exact, TAction::Close, {}, Kind};
 }
 
+// Face names longer than Windows allows (31 characters) name no font; written whole, a long one repeated by every
+// face word would make the page grow with the square of the document.
+constexpr size_t kMaxFaceName = 31;
+
 constexpr std::string_view kTab = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
 
 // Tried in this order; the first row that matches decides, so prefix rows stand after the exact words they cover.
@@ -188,7 +192,7 @@ std::string Face(std::string_view W, TTagStack& Stack, format& F, int32_t Level)
   int32_t n = StrToInt(W.substr(1));
   const std::string name = FontFace(n);
   std::string tag = std::string(kTagKinds[kFace].OpenTag) + "\"";
-  AppendEscapedAttribute(tag, name);
+  AppendEscapedAttribute(tag, std::string_view(name).substr(0, kMaxFaceName));
   tag += "\">";
   std::string result = CloseFontKind(kFace, Stack, F, Level);
   result += tag;
