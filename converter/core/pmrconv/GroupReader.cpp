@@ -169,14 +169,18 @@ private:
   // front of it, so that they do not run on through its cells, and open again after it, where they are still in
   // force for the group.
   void TableWithFormatAround() {
-    TGroupFrame& frame = FFrames.TopForChange();
-    TTagStack around = frame.Stack;
-    if (!around.Empty()) EmitHtml(CloseAllTags(frame.Stack));
+    if (FFrames.Top().Stack.Empty()) {
+      ReadTable(FSource, FLine);
+      return;
+    }
+    TTagStack& stack = FFrames.TopForChange().Stack;
+    TTagStack around = stack;
+    EmitHtml(CloseAllTags(stack));
     ReadTable(FSource, FLine);
     std::string reopened;
     for (size_t k = 0; k < around.Size(); ++k) reopened += around[k].opentag;
-    FFrames.Top().Stack = std::move(around);
-    if (!reopened.empty()) EmitHtml(reopened);
+    stack = std::move(around);
+    EmitHtml(reopened);
   }
 
   TLineSource& FSource;
