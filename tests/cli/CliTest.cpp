@@ -26,6 +26,14 @@ TEST_F(CliTest, ConvertsEachSourceBesideItselfSilently) {
   EXPECT_EQ(ReadAll(FDir / "REAhtm"), Page("README", "three"));   // the last three characters give way
 }
 
+TEST_F(CliTest, MarkupInAFileNameReachesTheTitleAsText) {
+  fs::create_directories(FDir / "<script>alert(1)<");
+  WriteAll(FDir / "<script>alert(1)<" / "R&D.rtf", "{x}");
+  const TRun run = Run({"-r", "<script>alert(1)<"});
+  EXPECT_EQ(run.Status, 0) << run.Err;
+  EXPECT_EQ(ReadAll(FDir / "<script>alert(1)<" / "R&D.htm"), Page("&lt;script&gt;alert(1)&lt;/R&amp;D.rtf", "x"));
+}
+
 TEST_F(CliTest, GoldenExamplesGiveTheirPagesThroughTheProgram) {
   int count = 0;
   for (const auto& entry : fs::directory_iterator(PMRCONV_GOLDEN_DIR)) {

@@ -33,15 +33,31 @@ TEST_F(ControlWords, CharacterFormattingOpensAndClosesItsTags) {
   EXPECT_EQ(Body("{\\b x{\\b0 y}}"), "<B>xy</B>");  // the nested group cannot close the outer bold
   EXPECT_EQ(Body("{\\ul u\\ulnone\\uldb v\\ul0\\strike s\\strike0\\strikedl t\\strikedl0}"),
             "<U>u</U><U>v</U><S>s</S><S>t</S>");
-  EXPECT_EQ(Body("{\\super a\\nosupersub\\up6 b\\dn6 c\\upr d}"), "<SUP>a</SUP><SUP>b<SUB>c<SUP>d</SUP></SUB></SUP>");
-  EXPECT_EQ(Body("{\\b\\b x}"), "<B><B>x</B></B>");  // opening tags are not checked against open ones
+  EXPECT_EQ(Body("{\\super a\\nosupersub\\up6 b\\dn6 c\\upr d}"), "<SUP>a</SUP><SUP>b<SUB>cd</SUB></SUP>");
   EXPECT_EQ(Body("{\\fi-360\\field\\qj\\rtf1\\deff0 x}"), "x");
 }
 
 TEST_F(ControlWords, ClosingATagReopensTheOnesAboveIt) {
   EXPECT_EQ(Body("{\\b x\\i y\\b0 z}"), "<B>x<I>y</I></B><I>z</I>");
-  // The reopened italic no longer shows in the format: \i0 finds it only by walking the stack.
   EXPECT_EQ(Body("{\\b x\\i y\\b0 z\\i0 w}"), "<B>x<I>y</I></B><I>z</I>w");
+  // The reopened tags are still in force, so the reset words find them.
+  EXPECT_EQ(Body("{\\b\\i x\\b0 y\\plain z}"), "<B><I>x</I></B><I>y</I>z");
+  EXPECT_EQ(Body("{\\qr\\fs20 a\\fs24 b\\pard c}"),
+            "<DIV ALIGN=right><FONT SIZE=-1>a</FONT><FONT SIZE=+0>b</FONT></DIV><FONT SIZE=+0>c</FONT>");
+}
+
+TEST_F(ControlWords, AFormatAlreadyOnOpensNothing) {
+  EXPECT_EQ(Body("{\\b\\b x\\b0 y}"), "<B>x</B>y");
+  EXPECT_EQ(Body("{\\qr a\\qr b\\pard c}"), "<DIV ALIGN=right>ab</DIV>c");
+  EXPECT_EQ(Body("{\\ul\\uldb\\ulwave a\\ulnone\\strike\\strikedl b\\strike0 c}"), "<U>a</U><S>b</S>c");
+  EXPECT_EQ(Body("{\\super\\up6 a\\sub\\dn4 b\\nosupersub c}"), "<SUP>a<SUB>b</SUB></SUP>c");
+  // Face, size and colour replace the one in force, even when it is the same.
+  EXPECT_EQ(Body("{\\fs24\\fs24 a}"), "<FONT SIZE=+0></FONT><FONT SIZE=+0>a</FONT>");
+}
+
+TEST_F(ControlWords, ClosingWhatIsNotOpenWritesNothing) {
+  EXPECT_EQ(Body("{\\i a\\b0 b\\ul0\\strike0 c\\nosupersub d\\i0 e\\b0 f}"), "<I>abcd</I>ef");
+  EXPECT_EQ(Body("{\\b\\i a\\nosupersub\\pard\\plain b}"), "<B><I>a</I></B>b");
 }
 
 TEST_F(ControlWords, BreaksQuotesAndTabs) {
@@ -82,6 +98,8 @@ TEST_F(ControlWords, FaceAndColourTagsReplaceTheirPredecessor) {
             "<FONT FACE=\"Arial\">a</FONT><FONT FACE=\"Courier New\">b</FONT><FONT FACE=\"\">c</FONT>");
   EXPECT_EQ(Body("{{\\colortbl;\\red1\\green2\\blue3;\\red4\\green5\\blue6;}\\cf1 a\\cf5 b\\cf0 c}"),
             "<FONT COLOR=\"#010203\">a</FONT><FONT COLOR=\"#040506\">b</FONT><FONT COLOR=\"#000000\">c</FONT>");
+  EXPECT_EQ(Body("{{\\fonttbl{\\f1 " + std::string(40, 'N') + ";}}\\f1 x}"),
+            "<FONT FACE=\"" + std::string(31, 'N') + "\">x</FONT>");  // no face name is longer
   // A face name is an attribute value: a quote or markup in it cannot break out of the tag.
   EXPECT_EQ(Body("{{\\fonttbl{\\f1 A\"><B>;}}\\f1 x}"), "<FONT FACE=\"A&quot;&gt;&lt;B&gt;\">x</FONT>");
 }

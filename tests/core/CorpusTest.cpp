@@ -85,3 +85,10 @@ TEST_F(Corpus, LineEndsNeverChangeThePage) {
   }
   EXPECT_GT(checked, 0);
 }
+
+TEST_F(Corpus, NoPageIsMoreThanTwentyTimesItsDocument) {
+  for (const TDocument& document : FDocuments) {
+    Context().FontTable = {};
+    EXPECT_LE(ConvertOrFail(document.Text).size(), 20 * document.Text.size()) << document.Name;
+  }
+}

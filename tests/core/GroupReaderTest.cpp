@@ -41,7 +41,13 @@ TEST_F(GroupReader, TextAcrossLinesIsJoinedWithoutLineEnds) {
 
 TEST_F(GroupReader, EmptySourceGivesHeadEmptyLineAndTail) {
   EXPECT_EQ(ConvertText("", "t.rtf"), Head("t.rtf") + "\r\n" + std::string(kTail));
-  EXPECT_EQ(ConvertText("", "a<&b"), Head("a<&b") + "\r\n" + std::string(kTail));  // the title is not escaped
+}
+
+TEST_F(GroupReader, TheTitleIsWrittenAsText) {
+  EXPECT_EQ(ConvertText("", "R&D.rtf"), Head("R&amp;D.rtf") + "\r\n" + std::string(kTail));
+  EXPECT_EQ(ConvertText("x", "</TITLE><script>alert(1)</script>.rtf"),
+            Head("&lt;/TITLE&gt;&lt;script&gt;alert(1)&lt;/script&gt;.rtf") + "x\r\n" + std::string(kTail));
+  EXPECT_EQ(ConvertText("", "a\"b'\xe4.rtf"), Head("a\"b'\xe4.rtf") + "\r\n" + std::string(kTail));
 }
 
 TEST_F(GroupReader, SkipsDestinationsAndMarksPicturesAndBookmarks) {

@@ -90,3 +90,32 @@ TEST_F(Robustness, UnterminatedConstructsAtTheEndOfTheInput) {
     ConvertWithin(std::string(ending) + "\r\n", 5);
   }
 }
+
+TEST_F(Robustness, RepeatedFormattingWordsGiveAPageThatGrowsLinearly) {
+  // Each \b0 finds no bold and each \i finds the italic already on: neither may add to the page.
+  const char* pieces[] = {"\\i w\\b0 ", "\\b\\i\\ul\\strike w", "\\qr\\b w\\i0\\ul0 ", "\\super\\sub w\\strike0 "};
+  for (const char* piece : pieces) {
+    SCOPED_TRACE(piece);
+    const std::string small = "{\\rtf1 " + Repeat(piece, 8000) + "}";
+    const std::string large = "{\\rtf1 " + Repeat(piece, 32000) + "}";
+    const size_t smallPage = ConvertWithin(small, 20).size();
+    const size_t largePage = ConvertWithin(large, 20).size();
+    EXPECT_LT(largePage, 2 * large.size());
+    EXPECT_LT(static_cast<double>(largePage) / static_cast<double>(smallPage), 4.2);
+  }
+}
+
+TEST_F(Robustness, PagesStayUnderAHundredTimesTheirDocument) {
+  const std::string longNames = "{\\fonttbl{\\f1 " + Repeat("\"", 5000) + ";}{\\f2 " + Repeat("N", 5000) + ";}}";
+  const std::pair<std::string, std::string> cases[] = {
+      {longNames, "\\f1\\f2"},                               // face names written again by every face word
+      {longNames, "\\f1\\b0\\b"},                            // and reopened below a closed tag
+      {"\\trowd " + Repeat("{\\b\\i\\ul\\qc ", 5000), "x\\cell "},  // a deep nest handed on from cell to cell
+      {"\\trowd " + Repeat("{\\f1 ", 2000), "\\cell"},
+  };
+  for (const auto& [head, piece] : cases) {
+    SCOPED_TRACE(piece);
+    const std::string rtf = "{\\rtf1 " + head + Repeat(piece, 256 * 1024 / piece.size()) + "}";
+    EXPECT_LT(ConvertWithin(rtf, 20).size(), 100 * rtf.size());
+  }
+}

@@ -14,10 +14,23 @@ constexpr std::string_view kOpen = "<BR><TABLE BORDER=2><TR><TD>";
 std::string Table(std::string_view Html) { return std::string(kOpen) + std::string(Html); }
 }  // namespace
 
-TEST_F(TableReader, CellsCloseTheirOwnTagsAndBracesCloseTheirLevel) {
+TEST_F(TableReader, CellsCloseTheirTagsAndTheNextCellReopensThem) {
+  // The bold goes on in the second cell, as in the document; the brace closes only what its level opened.
   EXPECT_EQ(Body("{\\trowd \\b A\\cell B {\\i C\\b x}D\\cell\\row\\pard\\pard z}"),
-            Table("<B>A</B></TD><TD>B <I>C<B>x</B></I>D</TD></TR></TABLE><P>z"));
+            Table("<B>A</B></TD><TD><B>B <I>C<B>x</B></I>D</B></TD></TR></TABLE><P>z"));
+  EXPECT_EQ(Body("{\\trowd\\qc\\b A\\cell B\\cell\\row\\pard\\pard z}"),
+            Table("<CENTER><B>A</B></CENTER></TD><TD><CENTER><B>B</B></CENTER></TD></TR></TABLE><P>z"));
+  EXPECT_EQ(Body("{\\trowd {\\b\\i A\\cell B}C\\cell\\row\\pard\\pard z}"),
+            Table("<B><I>A</I></B></TD><TD><B><I>B</I></B>C</TD></TR></TABLE><P>z"));
+  EXPECT_EQ(Body("{\\trowd \\b A\\row\\pard\\pard z}"), Table("<B>A</B></TR></TABLE><P>z"));  // closed at the row end
 }
+
+TEST_F(TableReader, TheGroupsFormattingClosesAroundTheTable) {
+  // Centring and bold of the paragraph before the table neither run on through the cells nor leave the group.
+  EXPECT_EQ(Body("{\\qc\\b Title\\par\\trowd \\pard\\plain\\intbl A\\cell\\row\\pard\\pard z\\b0 w}"),
+            "<CENTER><B>Title<BR></B></CENTER>" + Table("A</TD></TR></TABLE><P><CENTER><B></B></CENTER><B>z</B>w"));
+}
+
 
 TEST_F(TableReader, ParagraphsInCellsBecomeBreaks) {
   EXPECT_EQ(Body("{\\trowd A\\par a\\cell B\\par b\\cell\\row\\pard\\pard z}"),

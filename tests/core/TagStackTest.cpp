@@ -23,27 +23,42 @@ TEST(CloseTags, ClosesTheNamedTagAndReopensWhatStoodAbove) {
   ASSERT_EQ(stack.Size(), 1u);
   EXPECT_EQ(stack.Top().opentag, "<I>");
   EXPECT_FALSE(f.bold);
-  EXPECT_FALSE(f.italic);  // a reopened tag no longer shows in the format
+  EXPECT_TRUE(f.italic);  // reopened, so still in force: a later \i0 or \plain must find it
 }
 
-TEST(CloseTags, ReopensDeepestFirstAndWritesFontKindsAsFont) {
+TEST(CloseTags, ReopensDeepestFirstKeepingTheirValuesAndWritesFontKindsAsFont) {
   TTagStack stack = StackOf({{"<B>", "</B>"}, {"<FONT SIZE=+1>", "</FONT SIZE>"}, {"<U>", "</U>"}});
   format f;
   f.bold = f.underline = true;
   f.size = 14;
   EXPECT_EQ(CloseTags(stack, f, {"</B>"}, 0), "</U></FONT></B><FONT SIZE=+1><U>");
-  EXPECT_EQ(f.size, -1);
+  EXPECT_EQ(f.size, 14);
+  EXPECT_TRUE(f.underline);
+  EXPECT_FALSE(f.bold);
   ASSERT_EQ(stack.Size(), 2u);
   EXPECT_EQ(stack[0].closetag, "</FONT SIZE>");
 }
 
-TEST(CloseTags, MissingTagReopensTheWholeLevelAndEmptyListDoesNothing) {
+TEST(CloseTags, ATagThatIsNotOpenAtTheLevelWritesAndChangesNothing) {
   TTagStack stack = StackOf({{"<I>", "</I>"}, {"<U>", "</U>"}});
   format f;
+  f.italic = f.underline = f.bold = true;  // the field alone does not make a tag open
+  const format before = f;
   EXPECT_EQ(CloseTags(stack, f, {}, 0), "");
+  EXPECT_EQ(CloseTags(stack, f, {"</B>"}, 0), "");
+  EXPECT_EQ(CloseTags(stack, f, {"</B>", "</S>", "</FONT FACE>"}, 0), "");
   EXPECT_EQ(stack.Size(), 2u);
-  EXPECT_EQ(CloseTags(stack, f, {"</B>"}, 0), "</U></I><I><U>");
-  EXPECT_EQ(stack.Size(), 2u);
+  EXPECT_EQ(f, before);
+}
+
+TEST(CloseTags, StopsOnceEveryNamedTagThatIsOpenIsClosed) {
+  TTagStack stack = StackOf({{"<B>", "</B>"}, {"<SUP>", "</SUP>"}, {"<I>", "</I>"}});
+  format f;
+  f.bold = f.sup = f.italic = true;
+  EXPECT_EQ(CloseTags(stack, f, {"</SUB>", "</SUP>"}, 0), "</I></SUP><I>");  // the bold below stays untouched
+  EXPECT_FALSE(f.sup);
+  ASSERT_EQ(stack.Size(), 2u);
+  EXPECT_EQ(stack[0].opentag, "<B>");
 }
 
 TEST(CloseTags, StopsAtAnElementOfAnotherLevel) {
@@ -51,9 +66,12 @@ TEST(CloseTags, StopsAtAnElementOfAnotherLevel) {
   PushTag(stack, 1, "<I>", "</I>");
   format f;
   EXPECT_EQ(CloseTags(stack, f, {"</B>"}, 0), "");  // top belongs to level 1
+  EXPECT_EQ(CloseTags(stack, f, {"</B>"}, 1), "");  // the bold belongs to level 0
+  EXPECT_EQ(stack.Size(), 2u);
   EXPECT_EQ(CloseTags(stack, f, {"</B>", "</I>"}, 1), "</I>");
   EXPECT_EQ(stack.Size(), 1u);
-  EXPECT_EQ(CloseTags(stack, f, {"</SUB>", "</SUP>"}, 0), "</B><B>");
+  EXPECT_TRUE(IsOpenAtLevel(stack, "</B>", 0));
+  EXPECT_FALSE(IsOpenAtLevel(stack, "</B>", 1));
 }
 
 TEST(CloseAllTags, ClosesTopFirst) {
