@@ -31,7 +31,7 @@ pmrconv::TDocumentEnd EndFor(const std::string& Name) {
 // Converts one document; raises what the conversion or making its folders raises.
 void Convert(const TDocument& Document, std::FILE* Out) {
   if (!Document.Problem.empty()) throw rtl::Exception(Document.Problem);
-  for (const std::string& folder : Document.Folders) MakeFolder(folder);
+  for (const std::string& folder : Document.Folders) FileSystem::MakeFolder(folder);
   if (Document.Dest == kStandardStream) std::fflush(Out);  // the page follows what was printed before it
   pmrconv::ConvertFile(EndFor(Document.Source), EndFor(Document.Dest), Document.Source);
 }
@@ -79,7 +79,7 @@ int RunConvertCommand(int ArgCount, const char* const* Args, std::FILE* Out, std
       return 0;
     case TCommandOptions::TAction::Convert: break;
   }
-  if (options.PageFolder && !IsFolder(*options.PageFolder)) {
+  if (options.PageFolder && !FileSystem::IsFolder(*options.PageFolder)) {
     WriteText(Err, std::string(kProgram) + ": -d " + NameForMessage(*options.PageFolder) + ": no such folder\n");
     return 2;
   }

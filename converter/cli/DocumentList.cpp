@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "FileSystem.h"
-#include "PageRules.h"
+#include "PathNames.h"
 
 namespace Cli {
 
@@ -19,12 +19,9 @@ bool HasRtfExtension(std::string_view Name) {
   });
 }
 
-std::string Join(const std::string& Folder, std::string_view Name) {
-  if (Folder.empty()) return std::string(Name);
-  if (Name.empty()) return Folder;
-  const char last = Folder.back();
-  return last == '/' || last == kSeparator ? Folder + std::string(Name) : Folder + kSeparator + std::string(Name);
-}
+using PathNames::FileNameOf;
+using PathNames::JoinPath;
+using PathNames::PageNameFor;
 
 // A file found below a -r FOLDER, by its path relative to FOLDER, or a folder below it that could not be read.
 struct TFound {
@@ -33,18 +30,18 @@ struct TFound {
 };
 
 void Walk(const std::string& Root, const std::string& Relative, std::vector<TFound>& Found) {
-  std::vector<TFolderEntry> entries;
+  std::vector<FileSystem::TFolderEntry> entries;
   try {
-    entries = ListFolder(Join(Root, Relative));
+    entries = FileSystem::ReadFolder(JoinPath(Root, Relative));
   } catch (const std::exception& error) {
     Found.push_back({Relative, error.what()});
     return;
   }
-  for (const TFolderEntry& entry : entries) {
-    const std::string path = Join(Relative, entry.Name);
-    if (entry.Folder) {
+  for (const FileSystem::TFolderEntry& entry : entries) {
+    const std::string path = JoinPath(Relative, entry.Name);
+    if (entry.Kind == FileSystem::TEntryKind::Folder && !entry.Link) {
       Walk(Root, path, Found);
-    } else if (entry.File && HasRtfExtension(entry.Name)) {
+    } else if (entry.Kind == FileSystem::TEntryKind::File && HasRtfExtension(entry.Name)) {
       Found.push_back({path, {}});
     }
   }
@@ -59,18 +56,18 @@ TDocument Place(const TCommandOptions& Options, const std::string& Source, const
   } else if (Source == kStandardStream) {
     document.Dest = std::string(kStandardStream);
   } else if (!Options.PageFolder) {
-    document.Dest = PageRules::PageNameFor(Source);
+    document.Dest = PageNameFor(Source);
   } else {
     std::string folder = *Options.PageFolder;
-    const std::string_view relative = Relative;
-    const std::string_view folders = relative.substr(0, relative.size() - PageRules::FileNameOf(relative).size());
-    for (size_t at = 0; at < folders.size();) {
-      const size_t end = folders.find(kSeparator, at);  // folders ends with a separator
-      folder = Join(folder, folders.substr(at, end - at));
+    const std::string_view folders = PathNames::FolderOf(Relative);
+    // Every step moves past a separator or to the end, so the walk always ends.
+    for (auto at = folders.begin(); at != folders.end();) {
+      const auto end = std::find_if(at, folders.end(), PathNames::IsSeparator);
+      folder = JoinPath(folder, std::string_view(at, end));
       document.Folders.push_back(folder);
-      at = end + 1;
+      at = end == folders.end() ? end : end + 1;
     }
-    document.Dest = Join(folder, PageRules::FileNameOf(PageRules::PageNameFor(Source)));
+    document.Dest = JoinPath(folder, FileNameOf(PageNameFor(Source)));
   }
   return document;
 }
@@ -81,8 +78,8 @@ std::vector<TDocument> ListDocuments(const TCommandOptions& Options) {
   std::vector<TDocument> documents;
   for (const TSourceArgument& argument : Options.Sources) {
     if (!argument.Folder) {
-      for (const std::string& source : ExpandSourceArgument(argument.Path)) {
-        documents.push_back(Place(Options, source, std::string(PageRules::FileNameOf(source))));
+      for (const std::string& source : FileSystem::ExpandWildcards(argument.Path)) {
+        documents.push_back(Place(Options, source, std::string(FileNameOf(source))));
       }
       continue;
     }
@@ -90,7 +87,7 @@ std::vector<TDocument> ListDocuments(const TCommandOptions& Options) {
     Walk(argument.Path, {}, found);
     std::sort(found.begin(), found.end(), [](const TFound& a, const TFound& b) { return a.Relative < b.Relative; });
     for (const TFound& file : found) {
-      const std::string source = Join(argument.Path, file.Relative);
+      const std::string source = JoinPath(argument.Path, file.Relative);
       if (file.Problem.empty()) {
         documents.push_back(Place(Options, source, file.Relative));
       } else {
