@@ -1,10 +1,13 @@
 #include "DocumentList.h"
 
 #include <algorithm>
+#include <cctype>
 #include <exception>
+#include <unordered_map>
 
 #include "FileSystem.h"
 #include "PathNames.h"
+#include "pmrconv.h"
 
 namespace Cli {
 
@@ -29,6 +32,16 @@ struct TFound {
   std::string Problem;
 };
 
+// Why an entry of a -r walk cannot be converted, or empty when it can or is not a document at all. An entry that
+// could not be inspected might be a folder or a document, so it is always reported.
+std::string ProblemOf(const FileSystem::TFolderEntry& Entry) {
+  using FileSystem::TEntryKind;
+  if (Entry.Kind == TEntryKind::Unknown) return pmrconv::EInOutError(Entry.Error).Message();
+  if (!HasRtfExtension(Entry.Name) || Entry.Kind == TEntryKind::File || Entry.Kind == TEntryKind::Folder) return {};
+  if (Entry.Error != 0) return pmrconv::EInOutError(Entry.Error).Message();  // a dangling link, a loop of links
+  return "not a regular file, not read";  // a pipe or a device, whose reading could block
+}
+
 void Walk(const std::string& Root, const std::string& Relative, std::vector<TFound>& Found) {
   std::vector<FileSystem::TFolderEntry> entries;
   try {
@@ -39,7 +52,9 @@ void Walk(const std::string& Root, const std::string& Relative, std::vector<TFou
   }
   for (const FileSystem::TFolderEntry& entry : entries) {
     const std::string path = JoinPath(Relative, entry.Name);
-    if (entry.Kind == FileSystem::TEntryKind::Folder && !entry.Link) {
+    if (std::string problem = ProblemOf(entry); !problem.empty()) {
+      Found.push_back({path, std::move(problem)});
+    } else if (entry.Kind == FileSystem::TEntryKind::Folder && !entry.Link) {
       Walk(Root, path, Found);
     } else if (entry.Kind == FileSystem::TEntryKind::File && HasRtfExtension(entry.Name)) {
       Found.push_back({path, {}});
@@ -47,10 +62,34 @@ void Walk(const std::string& Root, const std::string& Relative, std::vector<TFou
   }
 }
 
+// How the file system compares destinations: exactly on Linux; on Windows with letter case ignored and "/" as
+// "\".
+std::string DestKey(std::string_view Dest) {
+#ifdef _WIN32
+  std::string key(Dest);
+  for (char& c : key) c = c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return key;
+#else
+  return std::string(Dest);
+#endif
+}
+
+// Every destination is written once: a later document with the destination of an earlier one fails.
+void RefuseSecondPages(std::vector<TDocument>& Documents) {
+  std::unordered_map<std::string, const TDocument*> first;
+  for (TDocument& document : Documents) {
+    if (!document.Problem.empty() || document.Dest == kStandardStream) continue;
+    const auto [earlier, added] = first.emplace(DestKey(document.Dest), &document);
+    if (added) continue;
+    document.EarlierSource = earlier->second->Source;
+    document.Problem = "already the page of an earlier SOURCE, not written";
+  }
+}
+
 // Where the page of Source goes: its default destination, or with -d that destination's file name inside the
 // page folder, below the folders of Relative (the path of a -r file below its FOLDER).
 TDocument Place(const TCommandOptions& Options, const std::string& Source, const std::string& Relative) {
-  TDocument document{Source, {}, {}, {}};
+  TDocument document{Source, {}, {}, {}, {}};
   if (Options.Dest) {
     document.Dest = *Options.Dest;
   } else if (Source == kStandardStream) {
@@ -91,10 +130,11 @@ std::vector<TDocument> ListDocuments(const TCommandOptions& Options) {
       if (file.Problem.empty()) {
         documents.push_back(Place(Options, source, file.Relative));
       } else {
-        documents.push_back({source, {}, {}, file.Problem});
+        documents.push_back({source, {}, {}, file.Problem, {}});
       }
     }
   }
+  RefuseSecondPages(documents);
   return documents;
 }
 

@@ -27,6 +27,10 @@ struct TFolderEntry {
 // cannot be read.
 std::vector<TFolderEntry> ReadFolder(const std::string& Folder, std::string_view Mask = "*");
 
+// What Path is, as ReadFolder tells it of an entry, without following a last link: its Kind is then that of the
+// link's target. A missing Path is Unknown with the error code 2 (file not found) or 3 (path not found).
+TFolderEntry Inspect(const std::string& Path);
+
 // Whether Path names an existing folder (links followed).
 bool IsFolder(const std::string& Path);
 

@@ -48,8 +48,7 @@ bool MatchesMask(const char* Name, std::string_view Mask) {
   }
 }
 
-void Inspect(const std::string& Folder, TFolderEntry& Entry) {
-  const std::string path = PathNames::JoinPath(Folder, Entry.Name);
+void InspectPath(const std::string& path, TFolderEntry& Entry) {
   struct stat info {};
   if (::lstat(path.c_str(), &info) != 0) {
     Entry.Error = EntryError(errno);
@@ -84,12 +83,23 @@ std::vector<TFolderEntry> ReadFolder(const std::string& Folder, std::string_view
     TFolderEntry entry;
     entry.Name = name;
     entry.Hidden = name.front() == '.';
-    Inspect(Folder, entry);
+    InspectPath(PathNames::JoinPath(Folder, entry.Name), entry);
     entries.push_back(std::move(entry));
   }
   std::sort(entries.begin(), entries.end(),
             [](const TFolderEntry& a, const TFolderEntry& b) { return PathNames::NameLess(a.Name, b.Name); });
   return entries;
+}
+
+TFolderEntry Inspect(const std::string& Path) {
+  TFolderEntry entry;
+  entry.Name = PathNames::FileNameOf(Path);
+  InspectPath(Path, entry);
+  if (entry.Error == pmrconv::io::kFileNotFound) {
+    const std::string folder(PathNames::FolderOf(Path));
+    if (!folder.empty() && !IsFolder(folder)) entry.Error = pmrconv::io::kPathNotFound;
+  }
+  return entry;
 }
 
 bool IsFolder(const std::string& Path) {

@@ -85,6 +85,20 @@ std::vector<TFolderEntry> ReadFolder(const std::string& Folder, std::string_view
   return entries;
 }
 
+TFolderEntry Inspect(const std::string& Path) {
+  TFolderEntry entry;
+  entry.Name = PathNames::FileNameOf(Path);
+  const DWORD attributes = GetFileAttributesA(Path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    entry.Error = pmrconv::platform::IoCodeOfWin32Error(GetLastError());
+    return entry;
+  }
+  entry.Kind = (attributes & FILE_ATTRIBUTE_DIRECTORY) ? TEntryKind::Folder : TEntryKind::File;
+  entry.Link = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+  entry.Hidden = (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) != 0;
+  return entry;
+}
+
 bool IsFolder(const std::string& Path) {
   const DWORD attributes = GetFileAttributesA(Path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);

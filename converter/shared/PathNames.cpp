@@ -10,7 +10,7 @@ namespace {
 #ifdef _WIN32
 constexpr std::string_view kNameStarts = "/\\:";
 #else
-constexpr std::string_view kNameStarts = "/\\";
+constexpr std::string_view kNameStarts = "/";  // a backslash is an ordinary character here
 #endif
 
 char Folded(char C) { return static_cast<char>(std::tolower(static_cast<unsigned char>(C))); }

@@ -14,7 +14,8 @@ inline constexpr char kSeparator = '\\';
 inline constexpr char kSeparator = '/';
 #endif
 
-// Whether C separates folders in a path ("/", and on Windows also "\").
+// Whether C separates folders in a path: "/" alone on Linux and macOS, where "\" is an ordinary character of a
+// name; "/" and "\" on Windows.
 bool IsSeparator(char C);
 
 // The file's own name in Path: what follows its last separator (or, on Windows, a drive's colon).

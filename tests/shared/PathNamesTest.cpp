@@ -17,9 +17,16 @@ TEST(PageName, ReplacesTheLastThreeCharactersButStaysInTheFolder) {
   EXPECT_EQ(PageNameFor("letter.rtf"), "letter.htm");
 }
 
-TEST(PageName, TakesBackslashAsASeparatorToo) {
+TEST(PageName, TakesBackslashAsASeparatorOnlyOnWindows) {
+#ifdef _WIN32
   EXPECT_EQ(PageNameFor("docs\\ab"), "docs\\htm");
   EXPECT_EQ(PageNameFor("c:\\docs\\letter.rtf"), "c:\\docs\\letter.htm");
+  EXPECT_EQ(FileNameOf("c:\\docs/a.rtf"), "a.rtf");
+#else
+  EXPECT_EQ(PageNameFor("d/a\\b.rtf"), "d/a\\b.htm");
+  EXPECT_EQ(FileNameOf("d/a\\b.rtf"), "a\\b.rtf");
+  EXPECT_EQ(PathNames::FolderOf("d/a\\b.rtf"), "d/");
+#endif
 }
 
 TEST(PageName, EndsANameAtADriveColonOnlyOnWindows) {
