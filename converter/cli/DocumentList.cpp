@@ -82,7 +82,6 @@ void RefuseSecondPages(std::vector<TDocument>& Documents) {
     const auto [earlier, added] = first.emplace(DestKey(document.Dest), &document);
     if (added) continue;
     document.EarlierSource = earlier->second->Source;
-    document.Problem = "already the page of an earlier SOURCE, not written";
   }
 }
 

@@ -13,7 +13,7 @@ struct TDocument {
   std::string Dest;                  // a path, or "-" for standard output
   std::vector<std::string> Folders;  // folders to make, outermost first, before the page is written
   std::string Problem;               // when not empty, the document fails with this message unconverted
-  std::string EarlierSource;         // the earlier document whose page Dest is already (then Problem is set)
+  std::string EarlierSource;         // when not empty, the earlier document whose page Dest is: this one fails
 };
 
 // The documents Options name, in order: each SOURCE (with its wildcards expanded on Windows) and, for each -r
