@@ -1,5 +1,7 @@
 #include "CommandOptions.h"
 
+#include <getopt.h>
+
 #include <algorithm>
 #include <array>
 
@@ -10,13 +12,15 @@ const std::string_view kHelpText =
     "       pelmora-convert [OPTION]... -r FOLDER...\n"
     "Converts each RTF document SOURCE into an HTML page.\n"
     "\n"
-    "  -o DEST    write the page of the one SOURCE to DEST (\"-\": standard output)\n"
-    "  -d DIR     put every page into the existing folder DIR\n"
-    "  -r FOLDER  convert every file below FOLDER ending in \".rtf\" (any case)\n"
-    "  -v         print \"SOURCE -> DEST\" for each converted document\n"
-    "  -q         show no progress line\n"
-    "  -h, --help     show this help and exit\n"
-    "  -V, --version  show the version and exit\n"
+    "  -o, --output=DEST       write the page of the one SOURCE to DEST\n"
+    "                            (\"-\": standard output)\n"
+    "  -d, --dir=DIR           put every page into the existing folder DIR\n"
+    "  -r, --recursive=FOLDER  convert every file below FOLDER ending in \".rtf\"\n"
+    "                            (any case)\n"
+    "  -v, --verbose           print \"SOURCE -> DEST\" for each converted document\n"
+    "  -q, --quiet             show no progress line\n"
+    "  -h, --help              show this help and exit\n"
+    "  -V, --version           show the version and the licence and exit\n"
     "\n"
     "Without -o, the page of SOURCE goes to SOURCE without its last three\n"
     "characters, followed by \"htm\" (letter.rtf gives letter.htm); an existing\n"
@@ -26,49 +30,39 @@ const std::string_view kHelpText =
     "given. All documents are converted in one run, in order; the fonts of a\n"
     "document's font table stay known to the documents after it.\n"
     "\n"
-    "A failing document is reported on standard error as \"SOURCE: message\" and\n"
-    "the next one is converted; a batch with failures ends with\n"
+    "A destination is written once per run: a later SOURCE with the same\n"
+    "destination fails. With -r or -d, a destination that is a link, a pipe, a\n"
+    "device or a folder is left untouched and its SOURCE fails.\n"
+    "\n"
+    "A failing document is reported on standard error as \"SOURCE: message\"\n"
+    "(\"SOURCE: DEST: message\" when the destination failed) and the next one is\n"
+    "converted; a batch with failures ends with\n"
     "\"N of M documents converted, K failed\". On a terminal, a batch shows its\n"
-    "progress on standard error unless -q is given.\n"
+    "progress on standard error unless -q is given. Control characters in file\n"
+    "names are shown escaped (\\n, \\033).\n"
 #ifdef _WIN32
     "Wildcards in SOURCE (*.rtf, docs\\*.rtf) are expanded; /? shows this help.\n"
 #endif
     "\n"
-    "Exit status: 0 when every document was converted, 1 when any failed,\n"
-    "2 on a usage error or a missing -d folder.\n";
+    "Exit status: 0 when every document was converted, 1 when any failed or\n"
+    "an output could not be written, 2 on a usage error or a missing -d or -r\n"
+    "folder.\n";
 
 namespace {
 
-enum class TOption { Dest, PageFolder, Recursive, Verbose, Quiet, Help, Version };
-
-struct TOptionRow {
-  char Letter;
-  std::string_view Long;
-  TOption Option;
-  bool TakesValue;
-};
-
-constexpr std::array<TOptionRow, 7> kOptions = {{
-    {'o', "", TOption::Dest, true},
-    {'d', "", TOption::PageFolder, true},
-    {'r', "", TOption::Recursive, true},
-    {'v', "", TOption::Verbose, false},
-    {'q', "", TOption::Quiet, false},
-    {'h', "--help", TOption::Help, false},
-    {'V', "--version", TOption::Version, false},
+// Short letters in the order of the long forms; "-" first returns the arguments that are not options in their
+// place (code 1), so -r FOLDER and SOURCE keep their order; ":" first reports a missing value apart.
+constexpr const char* kShortOptions = "-:o:d:r:vqhV";
+const std::array<option, 8> kLongOptions = {{
+    {"output", required_argument, nullptr, 'o'},
+    {"dir", required_argument, nullptr, 'd'},
+    {"recursive", required_argument, nullptr, 'r'},
+    {"verbose", no_argument, nullptr, 'v'},
+    {"quiet", no_argument, nullptr, 'q'},
+    {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'V'},
+    {nullptr, 0, nullptr, 0},
 }};
-
-const TOptionRow* FindLetter(char Letter) {
-  const auto row =
-      std::find_if(kOptions.begin(), kOptions.end(), [&](const TOptionRow& r) { return r.Letter == Letter; });
-  return row == kOptions.end() ? nullptr : &*row;
-}
-
-const TOptionRow* FindLong(std::string_view Name) {
-  const auto row = std::find_if(kOptions.begin(), kOptions.end(),
-                                [&](const TOptionRow& r) { return !r.Long.empty() && r.Long == Name; });
-  return row == kOptions.end() ? nullptr : &*row;
-}
 
 void SetOnce(std::optional<std::string>& Slot, std::string Value, std::string_view Option) {
   if (Slot) throw EUsageError(std::string(Option) + " given twice");
@@ -76,21 +70,15 @@ void SetOnce(std::optional<std::string>& Slot, std::string Value, std::string_vi
   Slot = std::move(Value);
 }
 
-// Applies one option; false when it ends the reading (help, version).
-bool Apply(TCommandOptions& Options, TOption Option, std::string Value) {
-  switch (Option) {
-    case TOption::Dest: SetOnce(Options.Dest, std::move(Value), "-o"); break;
-    case TOption::PageFolder: SetOnce(Options.PageFolder, std::move(Value), "-d"); break;
-    case TOption::Recursive:
-      if (Value.empty()) throw EUsageError("an empty name for -r");
-      Options.Sources.push_back({std::move(Value), true});
-      break;
-    case TOption::Verbose: Options.Verbose = true; break;
-    case TOption::Quiet: Options.Quiet = true; break;
-    case TOption::Help: Options.Action = TCommandOptions::TAction::Help; return false;
-    case TOption::Version: Options.Action = TCommandOptions::TAction::Version; return false;
-  }
-  return true;
+void AddSource(TCommandOptions& Options, std::string Path, bool Folder) {
+  if (Path.empty()) throw EUsageError(Folder ? "an empty name for -r" : "an empty SOURCE name");
+  Options.Sources.push_back({std::move(Path), Folder});
+}
+
+// The option getopt_long could not take, as the user wrote it: a long form without its value, or the letter.
+std::string OptionText(int Letter, std::string_view Argument) {
+  if (Argument.starts_with("--")) return std::string(Argument.substr(0, Argument.find('=')));
+  return "-" + std::string(1, static_cast<char>(Letter));
 }
 
 void CheckCombination(const TCommandOptions& Options) {
@@ -108,45 +96,49 @@ void CheckCombination(const TCommandOptions& Options) {
 }  // namespace
 
 TCommandOptions ParseOptions(std::span<const char* const> Args) {
+  // getopt_long wants the program's name first and may reorder what it is given, so it reads a copy.
+  std::vector<std::string> texts{"pelmora-convert"};
+  texts.insert(texts.end(), Args.begin(), Args.end());
+  std::vector<char*> argv;
+  for (std::string& text : texts) argv.push_back(text.data());
+  argv.push_back(nullptr);
+  const int argc = static_cast<int>(texts.size());
+
   TCommandOptions options;
-  bool optionsDone = false;
-  for (size_t i = 0; i < Args.size(); ++i) {
-    const std::string_view arg = Args[i];
+  opterr = 0;  // the messages are ours
+  optind = 0;  // a fresh reading, also when the command runs twice in one process
+  for (;;) {
+    const int code = getopt_long(argc, argv.data(), kShortOptions, kLongOptions.data(), nullptr);
+    if (code == -1) break;
+    const std::string value = optarg != nullptr ? optarg : "";
+    switch (code) {
+      case 1:
 #ifdef _WIN32
-    if (!optionsDone && arg == "/?") {
-      options.Action = TCommandOptions::TAction::Help;
-      return options;
-    }
-#endif
-    if (optionsDone || arg.size() < 2 || arg[0] != '-') {
-      if (arg.empty()) throw EUsageError("an empty SOURCE name");
-      options.Sources.push_back({std::string(arg), false});
-    } else if (arg == "--") {
-      optionsDone = true;
-    } else if (arg.starts_with("--")) {
-      const TOptionRow* row = FindLong(arg);
-      if (!row) throw EUsageError("unknown option '" + std::string(arg) + "'");
-      if (!Apply(options, row->Option, {})) return options;
-    } else {
-      // A cluster of one-letter options (-vq); a value is the rest of the argument (-oDEST) or the next one.
-      for (size_t at = 1; at < arg.size(); ++at) {
-        const TOptionRow* row = FindLetter(arg[at]);
-        if (!row) throw EUsageError("unknown option '-" + std::string(1, arg[at]) + "'");
-        std::string value;
-        if (row->TakesValue) {
-          if (at + 1 < arg.size()) {
-            value = arg.substr(at + 1);
-          } else if (i + 1 < Args.size()) {
-            value = Args[++i];
-          } else {
-            throw EUsageError("-" + std::string(1, row->Letter) + " needs a value");
-          }
-          at = arg.size();
+        if (value == "/?") {
+          options.Action = TCommandOptions::TAction::Help;
+          return options;
         }
-        if (!Apply(options, row->Option, std::move(value))) return options;
+#endif
+        AddSource(options, value, false);
+        break;
+      case 'o': SetOnce(options.Dest, value, "-o"); break;
+      case 'd': SetOnce(options.PageFolder, value, "-d"); break;
+      case 'r': AddSource(options, value, true); break;
+      case 'v': options.Verbose = true; break;
+      case 'q': options.Quiet = true; break;
+      case 'h': options.Action = TCommandOptions::TAction::Help; return options;
+      case 'V': options.Action = TCommandOptions::TAction::Version; return options;
+      case ':': throw EUsageError(OptionText(optopt, argv[static_cast<size_t>(optind - 1)]) + " needs a value");
+      default: {
+        const std::string_view argument = argv[static_cast<size_t>(optind - 1)];
+        if (optopt != 0 && argument.starts_with("--"))
+          throw EUsageError(OptionText(optopt, argument) + " takes no value");
+        throw EUsageError("unknown option '" + OptionText(optopt, argument) + "'");
       }
     }
   }
+  // What follows "--" is SOURCE names only.
+  for (int at = optind; at < argc; ++at) AddSource(options, texts[static_cast<size_t>(at)], false);
   CheckCombination(options);
   return options;
 }

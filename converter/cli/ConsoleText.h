@@ -10,8 +10,9 @@
 
 namespace Cli {
 
-// Writes the UTF-8 text Text to Stream (stdout or stderr), unbuffered past this call.
-void WriteText(std::FILE* Stream, std::string_view Text);
+// Writes the UTF-8 text Text to Stream (stdout or stderr), unbuffered past this call. False when the text could not
+// be written (a full disk, a closed pipe); the stream then stays in error.
+bool WriteText(std::FILE* Stream, std::string_view Text);
 
 // Whether Stream is a terminal (a console on Windows).
 bool IsTerminal(std::FILE* Stream);

@@ -5,9 +5,9 @@
 
 namespace Cli {
 
-void WriteText(std::FILE* Stream, std::string_view Text) {
-  std::fwrite(Text.data(), 1, Text.size(), Stream);
-  std::fflush(Stream);
+bool WriteText(std::FILE* Stream, std::string_view Text) {
+  const bool written = std::fwrite(Text.data(), 1, Text.size(), Stream) == Text.size();
+  return std::fflush(Stream) == 0 && written;
 }
 
 bool IsTerminal(std::FILE* Stream) { return ::isatty(::fileno(Stream)) == 1; }

@@ -28,17 +28,16 @@ std::string FromWide(std::wstring_view Wide, UINT CodePage) {
 
 }  // namespace
 
-void WriteText(std::FILE* Stream, std::string_view Text) {
+bool WriteText(std::FILE* Stream, std::string_view Text) {
   const std::wstring wide = ToWide(Text, CP_UTF8);
   std::fflush(Stream);
   if (IsTerminal(Stream)) {
     DWORD written = 0;
-    WriteConsoleW(HandleOf(Stream), wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-    return;
+    return WriteConsoleW(HandleOf(Stream), wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr) != 0;
   }
   const std::string ansi = FromWide(wide, CP_ACP);
-  std::fwrite(ansi.data(), 1, ansi.size(), Stream);
-  std::fflush(Stream);
+  const bool written = std::fwrite(ansi.data(), 1, ansi.size(), Stream) == ansi.size();
+  return std::fflush(Stream) == 0 && written;
 }
 
 bool IsTerminal(std::FILE* Stream) {

@@ -1,10 +1,13 @@
 #include "DocumentList.h"
 
 #include <algorithm>
+#include <cctype>
 #include <exception>
+#include <unordered_map>
 
 #include "FileSystem.h"
-#include "PageRules.h"
+#include "PathNames.h"
+#include "pmrconv.h"
 
 namespace Cli {
 
@@ -19,12 +22,9 @@ bool HasRtfExtension(std::string_view Name) {
   });
 }
 
-std::string Join(const std::string& Folder, std::string_view Name) {
-  if (Folder.empty()) return std::string(Name);
-  if (Name.empty()) return Folder;
-  const char last = Folder.back();
-  return last == '/' || last == kSeparator ? Folder + std::string(Name) : Folder + kSeparator + std::string(Name);
-}
+using PathNames::FileNameOf;
+using PathNames::JoinPath;
+using PathNames::PageNameFor;
 
 // A file found below a -r FOLDER, by its path relative to FOLDER, or a folder below it that could not be read.
 struct TFound {
@@ -32,45 +32,80 @@ struct TFound {
   std::string Problem;
 };
 
+// Why an entry of a -r walk cannot be converted, or empty when it can or is not a document at all. An entry that
+// could not be inspected might be a folder or a document, so it is always reported.
+std::string ProblemOf(const FileSystem::TFolderEntry& Entry) {
+  using FileSystem::TEntryKind;
+  if (Entry.Kind == TEntryKind::Unknown) return pmrconv::EInOutError(Entry.Error).Message();
+  if (!HasRtfExtension(Entry.Name) || Entry.Kind == TEntryKind::File || Entry.Kind == TEntryKind::Folder) return {};
+  if (Entry.Error != 0) return pmrconv::EInOutError(Entry.Error).Message();  // a dangling link, a loop of links
+  return "not a regular file, not read";  // a pipe or a device, whose reading could block
+}
+
 void Walk(const std::string& Root, const std::string& Relative, std::vector<TFound>& Found) {
-  std::vector<TFolderEntry> entries;
+  std::vector<FileSystem::TFolderEntry> entries;
   try {
-    entries = ListFolder(Join(Root, Relative));
+    entries = FileSystem::ReadFolder(JoinPath(Root, Relative));
   } catch (const std::exception& error) {
     Found.push_back({Relative, error.what()});
     return;
   }
-  for (const TFolderEntry& entry : entries) {
-    const std::string path = Join(Relative, entry.Name);
-    if (entry.Folder) {
+  for (const FileSystem::TFolderEntry& entry : entries) {
+    const std::string path = JoinPath(Relative, entry.Name);
+    if (std::string problem = ProblemOf(entry); !problem.empty()) {
+      Found.push_back({path, std::move(problem)});
+    } else if (entry.Kind == FileSystem::TEntryKind::Folder && !entry.Link) {
       Walk(Root, path, Found);
-    } else if (entry.File && HasRtfExtension(entry.Name)) {
+    } else if (entry.Kind == FileSystem::TEntryKind::File && HasRtfExtension(entry.Name)) {
       Found.push_back({path, {}});
     }
+  }
+}
+
+// How the file system compares destinations: exactly on Linux; on Windows with letter case ignored and "/" as
+// "\".
+std::string DestKey(std::string_view Dest) {
+#ifdef _WIN32
+  std::string key(Dest);
+  for (char& c : key) c = c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return key;
+#else
+  return std::string(Dest);
+#endif
+}
+
+// Every destination is written once: a later document with the destination of an earlier one fails.
+void RefuseSecondPages(std::vector<TDocument>& Documents) {
+  std::unordered_map<std::string, const TDocument*> first;
+  for (TDocument& document : Documents) {
+    if (!document.Problem.empty() || document.Dest == kStandardStream) continue;
+    const auto [earlier, added] = first.emplace(DestKey(document.Dest), &document);
+    if (added) continue;
+    document.EarlierSource = earlier->second->Source;
   }
 }
 
 // Where the page of Source goes: its default destination, or with -d that destination's file name inside the
 // page folder, below the folders of Relative (the path of a -r file below its FOLDER).
 TDocument Place(const TCommandOptions& Options, const std::string& Source, const std::string& Relative) {
-  TDocument document{Source, {}, {}, {}};
+  TDocument document{Source, {}, {}, {}, {}};
   if (Options.Dest) {
     document.Dest = *Options.Dest;
   } else if (Source == kStandardStream) {
     document.Dest = std::string(kStandardStream);
   } else if (!Options.PageFolder) {
-    document.Dest = PageRules::PageNameFor(Source);
+    document.Dest = PageNameFor(Source);
   } else {
     std::string folder = *Options.PageFolder;
-    const std::string_view relative = Relative;
-    const std::string_view folders = relative.substr(0, relative.size() - PageRules::FileNameOf(relative).size());
-    for (size_t at = 0; at < folders.size();) {
-      const size_t end = folders.find(kSeparator, at);  // folders ends with a separator
-      folder = Join(folder, folders.substr(at, end - at));
+    const std::string_view folders = PathNames::FolderOf(Relative);
+    // Every step moves past a separator or to the end, so the walk always ends.
+    for (auto at = folders.begin(); at != folders.end();) {
+      const auto end = std::find_if(at, folders.end(), PathNames::IsSeparator);
+      folder = JoinPath(folder, std::string_view(at, end));
       document.Folders.push_back(folder);
-      at = end + 1;
+      at = end == folders.end() ? end : end + 1;
     }
-    document.Dest = Join(folder, PageRules::FileNameOf(PageRules::PageNameFor(Source)));
+    document.Dest = JoinPath(folder, FileNameOf(PageNameFor(Source)));
   }
   return document;
 }
@@ -81,8 +116,8 @@ std::vector<TDocument> ListDocuments(const TCommandOptions& Options) {
   std::vector<TDocument> documents;
   for (const TSourceArgument& argument : Options.Sources) {
     if (!argument.Folder) {
-      for (const std::string& source : ExpandSourceArgument(argument.Path)) {
-        documents.push_back(Place(Options, source, std::string(PageRules::FileNameOf(source))));
+      for (const std::string& source : FileSystem::ExpandWildcards(argument.Path)) {
+        documents.push_back(Place(Options, source, std::string(FileNameOf(source))));
       }
       continue;
     }
@@ -90,14 +125,15 @@ std::vector<TDocument> ListDocuments(const TCommandOptions& Options) {
     Walk(argument.Path, {}, found);
     std::sort(found.begin(), found.end(), [](const TFound& a, const TFound& b) { return a.Relative < b.Relative; });
     for (const TFound& file : found) {
-      const std::string source = Join(argument.Path, file.Relative);
+      const std::string source = JoinPath(argument.Path, file.Relative);
       if (file.Problem.empty()) {
         documents.push_back(Place(Options, source, file.Relative));
       } else {
-        documents.push_back({source, {}, {}, file.Problem});
+        documents.push_back({source, {}, {}, file.Problem, {}});
       }
     }
   }
+  RefuseSecondPages(documents);
   return documents;
 }
 

@@ -1,5 +1,7 @@
 #include "ProgressLine.h"
 
+#include <algorithm>
+
 #include "ConsoleText.h"
 
 namespace Cli {
@@ -43,22 +45,27 @@ void TProgressLine::Show(size_t Done, size_t Failed, std::string_view Current) {
   if (!FEnabled) return;
   const auto now = std::chrono::steady_clock::now();
   if (FShownColumns > 0 && now - FLastDraw < kRedrawInterval) return;
-  // One column is kept free: a line filling the last column makes some terminals wrap before the "\r".
-  const std::string counts = BatchCounts(Done, FTotal, Failed) + ": ";
-  const size_t room = static_cast<size_t>(FWidth > 1 ? FWidth - 1 : 1);
-  const size_t countsColumns = CountColumns(counts);
-  const std::string line = counts + FitToColumns(Current, room > countsColumns ? room - countsColumns : 0);
-  const size_t columns = CountColumns(line);
-  std::string text = "\r" + line;
-  if (columns < FShownColumns) text += std::string(FShownColumns - columns, ' ') + "\r" + line;
-  WriteText(FStream, text);
+  FWidth = TerminalWidth(FStream);  // asked at each redraw, so a resized terminal never wraps the line
+  const std::string text = "\r" + Fitted(Done, Failed, Current);
+  const size_t columns = CountColumns(text) - 1;
+  WriteText(FStream, columns < FShownColumns ? text + std::string(FShownColumns - columns, ' ') + text : text);
   FShownColumns = columns;
   FLastDraw = now;
 }
 
+std::string TProgressLine::Fitted(size_t Done, size_t Failed, std::string_view Current) const {
+  // One column is kept free: a line filling the last column makes some terminals wrap before the "\r".
+  const size_t room = static_cast<size_t>(FWidth > 1 ? FWidth - 1 : 1);
+  const std::string counts = BatchCounts(Done, FTotal, Failed) + ": ";
+  if (counts.size() >= room) return counts.substr(0, room);  // the counts are ASCII
+  return counts + FitToColumns(Current, room - counts.size());
+}
+
 void TProgressLine::Clear() {
   if (FShownColumns == 0) return;
-  WriteText(FStream, "\r" + std::string(FShownColumns, ' ') + "\r");
+  // Never more than the terminal's width now, so clearing cannot wrap either.
+  const auto room = static_cast<size_t>(std::max(TerminalWidth(FStream) - 1, 1));
+  WriteText(FStream, "\r" + std::string(std::min(FShownColumns, room), ' ') + "\r");
   FShownColumns = 0;
 }
 

@@ -16,13 +16,16 @@ public:
   TProgressLine(const TProgressLine&) = delete;
   TProgressLine& operator=(const TProgressLine&) = delete;
 
-  // Redraws "DONE of TOTAL documents converted, FAILED failed: CURRENT" (Current as UTF-8, shortened to fit the
-  // terminal), at most ten times a second, but at once when the line is not shown.
+  // Redraws "DONE of TOTAL documents converted, FAILED failed: CURRENT" (Current as UTF-8 with its control
+  // characters escaped, shortened to fit the terminal's width as it is now), at most ten times a second, but at
+  // once when the line is not shown.
   void Show(size_t Done, size_t Failed, std::string_view Current);
   // Removes the line, so that the next output starts at the beginning of an empty line.
   void Clear();
 
 private:
+  std::string Fitted(size_t Done, size_t Failed, std::string_view Current) const;
+
   std::FILE* FStream;
   bool FEnabled;
   size_t FTotal;

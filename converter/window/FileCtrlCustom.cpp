@@ -3,11 +3,35 @@
 #include <algorithm>
 #include <iterator>
 
+#include "FileSystem.h"
 #include "Forms.h"
+#include "PathNames.h"
 
 namespace FileCtrl {
 
 namespace {
+
+using FileSystem::TEntryKind;
+using FileSystem::TFolderEntry;
+using PathNames::JoinPath;
+
+// The names of Folder's entries of Kind that match Mask, without hidden and system ones, in listing order.
+std::vector<std::string> ShownNames(const std::string& Folder, TEntryKind Kind, std::string_view Mask) {
+  std::vector<std::string> names;
+  for (TFolderEntry& entry : FileSystem::ReadFolder(Folder, Mask)) {
+    if (entry.Kind == Kind && !entry.Hidden) names.push_back(std::move(entry.Name));
+  }
+  return names;
+}
+
+std::vector<std::string> ReadSubfolders(const std::string& Folder) {
+  return ShownNames(Folder, TEntryKind::Folder, "*");
+}
+
+// Regular files only: reading a device or a pipe could block the window.
+std::vector<std::string> ReadFiles(const std::string& Folder, const std::string& Mask) {
+  return ShownNames(Folder, TEntryKind::File, Mask);
+}
 
 // In the order of TPicture.
 constexpr const char* kPictureNames[] = {"drive-removable",
@@ -63,7 +87,7 @@ void TCustomDriveComboBox::SetDrives(std::vector<TDrive> drives) {
   if (kept == FDrives.end()) {
     std::string folder;
     try {
-      folder = CurrentFolder();
+      folder = FileSystem::CurrentFolder();
     } catch (const std::exception&) {
       // Without a current folder the box starts on the first drive.
     }
@@ -90,7 +114,7 @@ void TCustomDriveComboBox::Picked(int index) noexcept {
 }
 
 void TCustomDirectoryListBox::Start() {
-  const std::string folder = CurrentFolder();
+  const std::string folder = FileSystem::CurrentFolder();
   MoveTo(DriveRootOf(folder), folder);
 }
 
@@ -139,7 +163,7 @@ void TCustomDirectoryListBox::Open(int index) noexcept {
 }
 
 void TCustomFileListBox::Start() {
-  Read(CurrentFolder());
+  Read(FileSystem::CurrentFolder());
 }
 
 void TCustomFileListBox::SetDirectory(const std::string& folder) {
@@ -153,7 +177,7 @@ void TCustomFileListBox::SetMask(const std::string& mask) {
 
 void TCustomFileListBox::Read(const std::string& folder) {
   std::vector<std::string> names = ReadFiles(folder, FMask);
-  ChangeFolder(folder);
+  FileSystem::ChangeFolder(folder);
   FDirectory = folder;
   FNames = std::move(names);
   ShowNames(FNames);

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "FileSystem.h"
+#include "Drives.h"
 
 namespace FileCtrl {
 

@@ -5,6 +5,7 @@
 
 #include "Exception.h"
 #include "PageRules.h"
+#include "PathNames.h"
 
 namespace Forms {
 
@@ -18,13 +19,7 @@ TExceptionReporter& Reporter() {
 }  // namespace
 
 std::string TitleFromFileName(std::string_view path) {
-#ifdef _WIN32
-  constexpr std::string_view kFolderEnds = "/\\:";
-#else
-  constexpr std::string_view kFolderEnds = "/";
-#endif
-  if (const auto slash = path.find_last_of(kFolderEnds); slash != std::string_view::npos)
-    path.remove_prefix(slash + 1);
+  path = PathNames::FileNameOf(path);
   if (const auto dot = path.find('.'); dot != std::string_view::npos) path = path.substr(0, dot);
   std::string title(path);
   // The first character stays as the file name has it; only the rest is folded.

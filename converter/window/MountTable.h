@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "FileSystem.h"
+#include "Drives.h"
 
 namespace FileCtrl {
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "PageRules.h"
+#include "PathNames.h"
 #include "pmrconv.h"
 
 namespace pmrform {
@@ -47,7 +47,7 @@ void TForm1::DriveComboBox1Change() {
 void TForm1::ConvBtnClick() {
   const std::string source = FileListBox1->FileName();
   if (source.empty()) return;
-  pmrconv::ConvertFile(source, PageRules::PageNameFor(source));
+  pmrconv::ConvertFile(source, PathNames::PageNameFor(source));
 }
 
 int RunMainWindow() {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "CliRun.h"
 
@@ -82,7 +83,7 @@ TEST_F(CliTreeTest, RecursiveIntoPageFolderMakesTheRelativeFolders) {
   EXPECT_FALSE(fs::exists(FDir / "tree/b.htm"));
 }
 
-TEST_F(CliTreeTest, OnlyFilesAndLinksToFilesAreTakenFoldersLinkedAreNotFollowed) {
+TEST_F(CliTreeTest, OnlyFilesAndLinksToFilesAreConvertedFoldersLinkedAreNotFollowed) {
   fs::create_directories(FDir / "elsewhere");
   WriteAll(FDir / "elsewhere/far.rtf", "{far}");
   fs::create_directory_symlink(FDir / "elsewhere", FDir / "tree/link");
@@ -92,21 +93,25 @@ TEST_F(CliTreeTest, OnlyFilesAndLinksToFilesAreTakenFoldersLinkedAreNotFollowed)
   // A pipe would block the batch forever: nothing ever writes to it.
   ASSERT_EQ(::mkfifo((FDir / "tree/pipe.rtf").c_str(), 0600), 0);
   const TRun run = Run({"-r", "tree"});
-  EXPECT_EQ(run.Status, 0) << run.Err;
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_EQ(run.Err,
+            "tree/dangling.rtf: Datei nicht gefunden.\n"
+            "tree/pipe.rtf: not a regular file, not read.\n"
+            "7 of 9 documents converted, 2 failed\n");
   EXPECT_FALSE(fs::exists(FDir / "elsewhere/far.htm"));
   EXPECT_EQ(ReadAll(FDir / "tree/near.htm"), Page("tree/near.rtf", "far"));
   EXPECT_FALSE(fs::exists(FDir / "tree/pipe.htm"));
   EXPECT_FALSE(fs::exists(FDir / "tree/dangling.htm"));
 }
 
-TEST_F(CliTreeTest, UnreadableFolderFailsAndTheRestConverts) {
-  const TRun missing = Run({"-r", "missing", "-r", "tree/empty"});
-  EXPECT_EQ(missing.Status, 1);
-  EXPECT_EQ(missing.Err, "missing: Ungültiger Dateiname.\n");
-  const TRun mixed = Run({"-r", "missing", "tree/b.rtf"});
-  EXPECT_EQ(mixed.Status, 1);
-  EXPECT_EQ(mixed.Err, "missing: Ungültiger Dateiname.\n1 of 2 documents converted, 1 failed\n");
-  EXPECT_EQ(ReadAll(FDir / "tree/b.htm"), Page("tree/b.rtf", "b"));
+TEST_F(CliTreeTest, MissingFolderIsAUsageErrorLikeAMissingPageFolder) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"-r", "missing", "-r", "tree/empty"}, {"tree/b.rtf", "-r", "missing"}}) {
+    const TRun run = Run(args);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Err, "pelmora-convert: -r missing: no such folder\n");
+  }
+  EXPECT_FALSE(fs::exists(FDir / "tree/b.htm"));  // nothing is converted
 }
 
 TEST_F(CliTreeTest, FileInTheWayOfAPageFolderFailsOnlyItsDocuments) {
@@ -115,8 +120,8 @@ TEST_F(CliTreeTest, FileInTheWayOfAPageFolderFailsOnlyItsDocuments) {
   const TRun run = Run({"-r", "tree", "-d", "out"});
   EXPECT_EQ(run.Status, 1);
   EXPECT_EQ(run.Err,
-            "tree/sub/c.Rtf: Ungültiger Dateiname.\n"
-            "tree/sub/deeper/d.rtf: Ungültiger Dateiname.\n"
+            "tree/sub/c.Rtf: out/sub: Ungültiger Dateiname.\n"
+            "tree/sub/deeper/d.rtf: out/sub: Ungültiger Dateiname.\n"
             "4 of 6 documents converted, 2 failed\n");
   EXPECT_EQ(ReadAll(FDir / "out/sub"), "not a folder");
   EXPECT_EQ(ReadAll(FDir / "out/b.htm"), Page("tree/b.rtf", "b"));

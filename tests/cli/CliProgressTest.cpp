@@ -20,9 +20,10 @@ namespace {
 
 class CliProgressTest : public TCliTest {
 protected:
-  // Runs pelmora-convert with standard error on a terminal of Columns columns and standard output into a file;
-  // returns everything the terminal received.
-  std::string RunOnTerminal(const std::vector<std::string>& Args, unsigned short Columns = 80) {
+  // Runs pelmora-convert with standard error on a terminal of Columns columns and standard output into a file (or
+  // on the terminal too), standard input from the terminal or the file In; returns everything the terminal received.
+  std::string RunOnTerminal(const std::vector<std::string>& Args, unsigned short Columns = 80,
+                            bool OutOnTerminal = false, const char* In = nullptr) {
     const fs::path out = FDir / ".stdout";
     winsize size{};
     size.ws_row = 24;
@@ -30,7 +31,9 @@ protected:
     int master = -1;
     const pid_t pid = ::forkpty(&master, nullptr, nullptr, &size);
     if (pid == 0) {
-      if (::chdir(FDir.c_str()) != 0 || !std::freopen(out.c_str(), "wb", stdout)) ::_exit(127);
+      if (::chdir(FDir.c_str()) != 0 || (!OutOnTerminal && !std::freopen(out.c_str(), "wb", stdout)) ||
+          (In != nullptr && !std::freopen(In, "rb", stdin)))
+        ::_exit(127);
       ::alarm(kTimeLimitSeconds);
       ::execv(PELMORA_CONVERT, Argv(Args).data());
       ::_exit(127);
@@ -145,4 +148,20 @@ TEST_F(CliProgressTest, NoProgressForOneDocumentOrWithQuiet) {
   EXPECT_EQ(RunOnTerminal({"-q", "a.rtf", "b.rtf"}), "");
   // Not a terminal: standard error stays silent as well (the other tests run with it in a file).
   EXPECT_EQ(Run({"a.rtf", "b.rtf"}).Err, "");
+}
+
+TEST_F(CliProgressTest, TheLineIsClearedBeforeAPageOnTheTerminalAndNeverWraps) {
+  WriteAll(FDir / "s1.rtf", "{one}");
+  WriteAll(FDir / "s2.rtf", "{two}");
+  const std::string terminal = RunOnTerminal({"-", "s1.rtf"}, 80, true, "s2.rtf");
+  EXPECT_EQ(FStatus, 0);
+  // The page starts on a clean line: no rest of "0 of 2 documents converted" beside "<HTML>".
+  EXPECT_TRUE(Visible(terminal).starts_with("<HTML>\n")) << terminal;
+
+  // Narrower than the counts: they are cut as well, and the escaped name takes its columns.
+  WriteAll(FDir / "a\033b.rtf", "{x}");
+  const std::string narrow = RunOnTerminal({"a\033b.rtf", "s1.rtf"}, 20);
+  EXPECT_EQ(FirstProgressLine(narrow), "0 of 2 documents co") << narrow;  // 19 of 20 columns
+  const std::string wide = RunOnTerminal({"a\033b.rtf", "s1.rtf"}, 60);
+  EXPECT_EQ(FirstProgressLine(wide), "0 of 2 documents converted, 0 failed: a\\033b.rtf") << wide;
 }

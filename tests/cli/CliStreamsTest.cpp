@@ -57,7 +57,7 @@ TEST_F(CliStreamsTest, StandardOutputThatIsTheSourceIsRefused) {
   WriteAll(FDir / "a.rtf", "{a}");
   const TRun run = Run({"-o", "-", "a.rtf"}, TStreams::AppendOutputTo("a.rtf"));
   EXPECT_EQ(run.Status, 1);
-  EXPECT_EQ(run.Err, "a.rtf: I/O-Fehler 32.\n");
+  EXPECT_EQ(run.Err, "a.rtf: standard output: I/O-Fehler 32.\n");
   EXPECT_EQ(ReadAll(FDir / "a.rtf"), "{a}");
 }
 
@@ -66,6 +66,6 @@ TEST_F(CliStreamsTest, DestinationThatIsStandardInputIsRefused) {
   WriteAll(FDir / "page.htm", "{keep}");
   const TRun run = Run({"-", "-o", "page.htm"}, TStreams::InputFile("page.htm"));
   EXPECT_EQ(run.Status, 1);
-  EXPECT_EQ(run.Err, "-: I/O-Fehler 32.\n");
+  EXPECT_EQ(run.Err, "-: page.htm: I/O-Fehler 32.\n");
   EXPECT_EQ(ReadAll(FDir / "page.htm"), "{keep}");
 }

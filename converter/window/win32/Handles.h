@@ -17,15 +17,10 @@ struct TGdiDeleter {
 struct TIconDestroyer {
   void operator()(HICON icon) const noexcept { DestroyIcon(icon); }
 };
-struct TFindCloser {
-  void operator()(HANDLE search) const noexcept { FindClose(search); }
-};
 
 // A window; destroying the owner destroys the window and its children.
 using TWindow = std::unique_ptr<std::remove_pointer_t<HWND>, TWindowDestroyer>;
 using TFont = std::unique_ptr<std::remove_pointer_t<HFONT>, TGdiDeleter>;
 using TIcon = std::unique_ptr<std::remove_pointer_t<HICON>, TIconDestroyer>;
-// A FindFirstFileA search; INVALID_HANDLE_VALUE must never be put into one.
-using TFind = std::unique_ptr<void, TFindCloser>;
 
 }  // namespace Win32

@@ -91,5 +91,30 @@ check tree-into-folder run 0 -r 'C:\docs\tree' -d 'C:\docs\out'
 check tree-folders-made grep -q -F 'two.rtf</TITLE>' "$docs/out/sub/two.htm"
 check tree-top-level grep -q -F 'one.Rtf</TITLE>' "$docs/out/one.htm"
 
+# One page per destination, names compared as Windows compares them: by letter case and either separator.
+mkdir -p "$docs/case/a" "$docs/case/b" "$docs/caseout"
+printf '{lower}' >"$docs/case/x.rtf"
+printf '{upper}' >"$docs/case/X.RTF"
+check collision-by-case run 1 -v 'case\x.rtf' 'case/X.RTF'
+check collision-first-page-kept grep -q -F 'lower' "$docs/case/x.htm"
+check collision-named has 'case/X.RTF: case/X.htm: already the page of case\x.rtf, not written again.' "$err"
+printf '{one}' >"$docs/case/a/p.rtf"
+printf '{two}' >"$docs/case/b/P.rtf"
+check collision-in-page-folder run 1 -d caseout 'case\a\p.rtf' 'case\b\P.rtf'
+check collision-page-folder-first-kept grep -q -F 'one' "$docs/caseout/p.htm"
+# In a tree the pages keep their folders, so only x.rtf and X.RTF collide there.
+check collision-tree run 1 -d caseout -r case
+check collision-tree-keeps-folders grep -q -F 'two' "$docs/caseout/b/P.htm"
+check collision-tree-one-line test "$(grep -c 'already the page of' <<<"$err")" -eq 1
+
+# Backslash and slash both separate folders here; the page folder walk ends and keeps the tree.
+mkdir -p "$docs/mixed/deep/er" "$docs/mixedout"
+printf '{m}' >"$docs/mixed/deep/er/m.rtf"
+check mixed-separators run 0 -v --dir='mixedout\' --recursive 'mixed/'
+check mixed-separators-page grep -q -F 'm.rtf</TITLE>' "$docs/mixedout/deep/er/m.htm"
+check missing-recursive-folder run 2 -r 'C:\docs\nowhere'
+check folder-as-source run 1 'C:\docs\mixed'
+check folder-as-source-message has 'is a folder' "$err"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -85,8 +85,3 @@ TEST(DriveOf, PicksTheLongestRootAboveTheFolderByWholeNames) {
   EXPECT_EQ(FileCtrl::DriveOf(drives, "/home/ann/usb/docs"), 2);
   EXPECT_EQ(FileCtrl::DriveOf({}, "/"), -1);
 }
-
-TEST(SelectedPath, PutsOneSlashBetweenFolderAndName) {
-  EXPECT_EQ(FileCtrl::JoinPath("/home/ann", "letter.rtf"), "/home/ann/letter.rtf");
-  EXPECT_EQ(FileCtrl::JoinPath("/", "letter.rtf"), "/letter.rtf");
-}

@@ -1,20 +1,13 @@
 #pragma once
-// What the window's drive box, folder list and file list read from the file system, behind one interface with
-// a POSIX and a Win32 implementation (FileSystemPosix.cpp, FileSystemWin32.cpp). Paths are the file system's
-// own bytes. Every failure raises the converter's file error, so the user reads the same texts as for a
-// failed conversion.
+// The drives the window's drive box offers, and how its folder list finds a folder's drive, with a POSIX and a
+// Win32 implementation of what the system tells (DrivesPosix.cpp with MountTable.cpp, DrivesWin32.cpp). Paths are
+// the file system's own bytes; the folders themselves are read through the shared FileSystem.
 
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace FileCtrl {
-
-#ifdef _WIN32
-inline constexpr char kPathDelimiter = '\\';
-#else
-inline constexpr char kPathDelimiter = '/';
-#endif
 
 enum class TDriveType { Removable, Fixed, Network, Optical, Ram };
 
@@ -36,19 +29,6 @@ std::string DriveRootOf(const std::string& folder);
 // How an entry of the drive box names the drive: "c:" on Windows, the mount point on Linux.
 std::string DriveName(const std::string& root);
 
-// The process's current folder.
-std::string CurrentFolder();
-
-// Makes the folder the process's current folder.
-void ChangeFolder(const std::string& folder);
-
-// Names of the folder's subfolders without hidden and system ones, sorted (NameLess).
-std::vector<std::string> ReadSubfolders(const std::string& folder);
-
-// Names of the folder's files that match the mask, without folders, hidden and system files, sorted
-// (NameLess). The mask holds patterns separated by ";"; "*.*" stands for every file.
-std::vector<std::string> ReadFiles(const std::string& folder, const std::string& mask);
-
 // --- the same on every platform ---
 
 // The entry text: the drive's name, then for a fixed, optical or RAM drive " [label]", for a network drive "
@@ -61,13 +41,7 @@ int DriveOf(const std::vector<TDrive>& drives, std::string_view folder);
 // Whether the path is the folder or lies below it, by whole names.
 bool IsAtOrBelow(std::string_view path, std::string_view folder);
 
-// The folder with a name appended, with one path delimiter between them.
-std::string JoinPath(std::string_view folder, std::string_view name);
-
 // The names of the folders from below the root down to the folder ("C:\a\b" under "C:\" gives "a", "b").
 std::vector<std::string> FoldersBelow(std::string_view root, std::string_view folder);
-
-// The listing order: letter case ignored first, exact bytes only to break ties.
-bool NameLess(const std::string& a, const std::string& b);
 
 }  // namespace FileCtrl

@@ -1,8 +1,10 @@
-// The parts of the file-system interface that are the same on every platform.
-#include "FileSystem.h"
+// The parts of the drives that are the same on every platform.
+#include "Drives.h"
 
 #include <algorithm>
 #include <cctype>
+
+#include "PathNames.h"
 
 namespace FileCtrl {
 
@@ -15,16 +17,6 @@ char Folded(char c) {
 std::string LowerCase(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), Folded);
   return text;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-#ifdef _WIN32
-  // Windows' file names ignore letter case.
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return Folded(x) == Folded(y); });
-#else
-  return a == b;
-#endif
 }
 
 std::string Bracketed(const std::string& label) {
@@ -54,10 +46,10 @@ std::string DriveCaption(const TDrive& drive) {
 }
 
 bool IsAtOrBelow(std::string_view path, std::string_view folder) {
-  if (!folder.empty() && folder.back() == kPathDelimiter)
+  if (!folder.empty() && PathNames::IsSeparator(folder.back()))
     folder.remove_suffix(1);  // a root such as "/" or "C:\"
-  if (path.size() < folder.size() || !SameName(path.substr(0, folder.size()), folder)) return false;
-  return path.size() == folder.size() || path[folder.size()] == kPathDelimiter;
+  if (path.size() < folder.size() || !PathNames::SameName(path.substr(0, folder.size()), folder)) return false;
+  return path.size() == folder.size() || PathNames::IsSeparator(path[folder.size()]);
 }
 
 int DriveOf(const std::vector<TDrive>& drives, std::string_view folder) {
@@ -71,31 +63,17 @@ int DriveOf(const std::vector<TDrive>& drives, std::string_view folder) {
   return best;
 }
 
-std::string JoinPath(std::string_view folder, std::string_view name) {
-  std::string path(folder);
-  if (path.empty() || path.back() != kPathDelimiter) path += kPathDelimiter;
-  path += name;
-  return path;
-}
-
 std::vector<std::string> FoldersBelow(std::string_view root, std::string_view folder) {
   std::vector<std::string> names;
   std::string_view rest = folder.substr(std::min(root.size(), folder.size()));
   while (!rest.empty()) {
-    rest.remove_prefix(std::min(rest.find_first_not_of(kPathDelimiter), rest.size()));
+    const auto start = std::find_if_not(rest.begin(), rest.end(), PathNames::IsSeparator);
+    rest.remove_prefix(static_cast<std::size_t>(start - rest.begin()));
     if (rest.empty()) break;
-    names.emplace_back(rest.substr(0, rest.find(kPathDelimiter)));
+    names.emplace_back(rest.begin(), std::find_if(rest.begin(), rest.end(), PathNames::IsSeparator));
     rest.remove_prefix(names.back().size());
   }
   return names;
-}
-
-bool NameLess(const std::string& a, const std::string& b) {
-  const auto folded =
-      std::lexicographical_compare_three_way(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(Folded(x)) <=> static_cast<unsigned char>(Folded(y));
-      });
-  return folded != 0 ? folded < 0 : a < b;
 }
 
 }  // namespace FileCtrl
