@@ -1,10 +1,6 @@
 # Where the tools go on a Linux system (GNUInstallDirs), and the packages CPack builds from that
 # layout: Debian packages natively, a zip for the Windows build.
 include(GNUInstallDirs)
-
-# The package library and the host interface it needs sit in a folder of their own: a host loads
-# them by path, they are not libraries for the system's linker.
-set(PELMORA_KORVEX_LIBDIR "${CMAKE_INSTALL_LIBDIR}/korvex50")
 set(PELMORA_GEN "${CMAKE_BINARY_DIR}/packaging")
 file(MAKE_DIRECTORY "${PELMORA_GEN}")
 
