@@ -27,7 +27,11 @@ struct TPluginState {
   GtkWidget* PathEntry = nullptr;  // of the open configuration dialog
 };
 
-void ShowStatus(const std::string& message) { ui_set_statusbar(TRUE, "%s%s", kMessagePrefix, message.c_str()); }
+// In the status bar, and logged on standard error for those who started Geany from a terminal.
+void ShowStatus(const std::string& message) {
+  ui_set_statusbar(TRUE, "%s%s", kMessagePrefix, message.c_str());
+  g_printerr("%s%s\n", kMessagePrefix, message.c_str());
+}
 
 std::string ConfigFile(const TPluginState& state) { return SettingsFile(state.Plugin->geany_data->app->configdir); }
 

@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
+
 #include "PackageInfo.h"
 
 namespace geanyhost {
@@ -13,11 +15,18 @@ TPackageHost::~TPackageHost() { Unload(); }
 
 void TPackageHost::Load(const std::string& path) {
   Unload();
+  std::error_code ignored;
+  if (!std::filesystem::exists(path, ignored)) {
+    throw EPackageError("there is no package at " + path + "; set its path in the plugin's preferences");
+  }
   // RTLD_LOCAL: the package's symbols resolve nobody else's.
   FLibrary = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (FLibrary == nullptr) {
-    const char* reason = dlerror();
-    throw EPackageError("cannot load the package " + path + ": " + (reason != nullptr ? reason : "unknown error"));
+    const char* message = dlerror();
+    std::string reason = message != nullptr ? message : "unknown error";
+    // The loader's message begins with the path, which the sentence already names.
+    if (reason.starts_with(path + ": ")) reason.erase(0, path.size() + 2);
+    throw EPackageError("the package " + path + " cannot be loaded: " + reason);
   }
   const auto entry = [&](const char* name) {
     void* address = dlsym(FLibrary, name);
