@@ -3,10 +3,11 @@
 // source editor, which has one view. The reader hands out the text with CR LF line breaks; the
 // view's edit positions are the editor's own columns (from 1) and lines (from 1).
 
+#include <korvex50/Toolsapi.h>
+
 #include <memory>
 
 #include "EditorWidget.h"
-#include "Toolsapi.h"
 
 namespace geanyhost {
 

@@ -1,5 +1,7 @@
 #include "GeanyKeys.h"
 
+#include <korvex50/KorvexKeys.h>
+
 #include <array>
 #include <cstdio>
 
@@ -17,10 +19,10 @@ struct TKnownKey {
   const char* Label;
 };
 constexpr std::array<TKnownKey, 4> kKnownKeys{{
-    {0xC026, "previous_occurrence", "Previous occurrence of the identifier at the caret"},
-    {0xC028, "next_occurrence", "Next occurrence of the identifier at the caret"},
-    {0xC025, "previous_remembered", "Previous occurrence of the remembered identifier"},
-    {0xC027, "next_remembered", "Next occurrence of the remembered identifier"},
+    {korvex50::kPreviousIdentAtCaret, "previous_occurrence", "Previous occurrence of the identifier at the caret"},
+    {korvex50::kNextIdentAtCaret, "next_occurrence", "Next occurrence of the identifier at the caret"},
+    {korvex50::kPreviousLastIdent, "previous_remembered", "Previous occurrence of the remembered identifier"},
+    {korvex50::kNextLastIdent, "next_remembered", "Next occurrence of the remembered identifier"},
 }};
 
 struct TVirtualKey {

@@ -3,10 +3,9 @@
 // GDK's terms, the name it is kept under in Geany's keybindings file, and its label in Preferences.
 
 #include <gdk/gdk.h>
+#include <korvex50/ShortCut.h>
 
 #include <string>
-
-#include "ShortCut.h"
 
 namespace geanyhost {
 

@@ -1,6 +1,7 @@
 // The Geany plugin korvex50-geany: enabling it loads the Korvex50 package and offers its keys as
 // Geany keybindings of the group "Korvex50"; disabling it unloads the package again.
 #include <geanyplugin.h>
+#include <korvex50/User32.h>
 
 #include <exception>
 #include <memory>
@@ -11,7 +12,6 @@
 #include "PackageHost.h"
 #include "PluginSettings.h"
 #include "ScintillaEditor.h"
-#include "User32.h"
 
 namespace geanyhost {
 namespace {

@@ -2,12 +2,12 @@
 // The host's services object for the package: the current module, and keyboard services that keep
 // the package's binding and the keys it binds until the package takes them off again.
 
+#include <korvex50/Toolsapi.h>
+
 #include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "Toolsapi.h"
 
 namespace geanyhost {
 

@@ -2,12 +2,13 @@
 // The package inside the editor: loaded from its file, initialised and registered as the IDE does,
 // its keys dispatched, and finalised and unloaded with nothing of it left in the host.
 
+#include <korvex50/PackageLoader.h>
+
 #include <cstddef>
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "Exception.h"
 #include "HostServices.h"
 
 namespace geanyhost {
@@ -31,7 +32,7 @@ class TPackageHost {
   void Load(const std::string& path);
   // Finalises the package, drops every reference into it and unloads it; nothing when none is loaded.
   void Unload() noexcept;
-  bool Loaded() const { return FLibrary != nullptr; }
+  bool Loaded() const { return FModule.has_value(); }
 
   // The keys the package bound, in the order it bound them.
   const std::vector<TBoundKey>& Keys() const { return FServices->Keys(); }
@@ -40,11 +41,11 @@ class TPackageHost {
   bool HoldsPackageReferences() const { return FServices->HoldsPackageReferences(); }
 
  private:
-  void CloseLibrary() noexcept;
+  void Close() noexcept;
 
   vcl::TIntfRef<THostServices> FServices;
-  void* FLibrary = nullptr;
-  void (*FFinalize)() = nullptr;
+  std::optional<vcl::TPackageModule> FModule;
+  bool FInitialized = false;
 };
 
 }  // namespace geanyhost

@@ -1,7 +1,8 @@
 #include "PluginSettings.h"
 
-#include <dlfcn.h>
 #include <glib.h>
+#include <korvex50/KorvexKeys.h>
+#include <korvex50/PackageLoader.h>
 
 #include <filesystem>
 #include <memory>
@@ -51,14 +52,9 @@ bool WritePackageSetting(const std::string& file, const std::string& packagePath
 }
 
 std::string DefaultPackagePath() {
-  Dl_info self{};
-  if (KORVEX50_PACKAGE_FROM_PLUGIN[0] != '\0' && dladdr(reinterpret_cast<const void*>(&DefaultPackagePath), &self) != 0 && self.dli_fname != nullptr) {
-    const std::filesystem::path installed =
-        std::filesystem::path(self.dli_fname).parent_path() / KORVEX50_PACKAGE_FROM_PLUGIN;
-    std::error_code missing;
-    if (std::filesystem::exists(installed, missing)) return installed.lexically_normal().string();
-  }
-  return KORVEX50_PACKAGE;
+  const std::string installed = vcl::PackageBesideRuntime(korvex50::kPackageFileName);
+  std::error_code missing;
+  return std::filesystem::exists(installed, missing) ? installed : std::string(KORVEX50_PACKAGE);
 }
 
 }  // namespace geanyhost

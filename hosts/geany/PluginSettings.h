@@ -13,8 +13,8 @@ std::string ReadPackageSetting(const std::string& file);
 // Sets the package path in file (an empty path clears it), making its folder; false with a reason
 // in error when the file cannot be written.
 bool WritePackageSetting(const std::string& file, const std::string& packagePath, std::string& error);
-// Where Korvex50 is installed: beside the plugin as the Debian packages and cmake --install lay them
-// out, else where the kit the plugin was built against has it.
+// Where Korvex50 is installed: beside the host interface library the plugin runs with, else where
+// the kit the plugin was built against has it.
 std::string DefaultPackagePath();
 
 }  // namespace geanyhost

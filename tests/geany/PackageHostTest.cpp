@@ -9,7 +9,7 @@
 #include "EditorModule.h"
 #include "FakeEditor.h"
 #include "PackageHost.h"
-#include "User32.h"
+#include <korvex50/User32.h>
 
 namespace geanyhost::test {
 namespace {

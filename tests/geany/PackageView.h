@@ -2,15 +2,14 @@
 // The package's view of a module, as the package itself takes it: the text read in 16000-character chunks,
 // the caret as a 1-based position of that text, and a 1-based position turned into line and character index.
 
+#include <gtest/gtest.h>
+#include <korvex50/Toolsapi.h>
+
 #include <cstdint>
+#include <memory>
 #include <string>
 
-#include <gtest/gtest.h>
-
 #include "EditorModule.h"
-
-#include "Toolsapi.h"
-#include <memory>
 
 namespace geanyhost::test {
 
