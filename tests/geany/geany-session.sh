@@ -41,13 +41,17 @@ geany_session_stop() {
   fi
 }
 
-# geany_config DIR PLUGIN ACTIVE: a configuration folder for Geany with PLUGIN in DIR/plugins/, enabled when
-# ACTIVE is 1. Side bar and message window hidden, so the editor fills the window.
+# geany_config DIR PLUGIN ACTIVE [FOLDER]: a configuration folder for Geany with PLUGIN in DIR/plugins/, enabled
+# when ACTIVE is 1; with FOLDER, PLUGIN stays where it is and Geany is told to look for plugins in FOLDER too.
+# Side bar and message window hidden, so the editor fills the window; files saved exactly as they are.
 geany_config() {
-  local dir=$1 plugin=$2 active=$3 list=""
+  local dir=$1 plugin=$2 active=$3 folder=${4:-} list=""
   mkdir -p "$dir/plugins"
-  cp "$plugin" "$dir/plugins/korvex50-geany.so"
-  [ "$active" = 1 ] && list="$dir/plugins/korvex50-geany.so;"
+  if [ -z "$folder" ]; then
+    cp "$plugin" "$dir/plugins/korvex50-geany.so"
+    plugin=$dir/plugins/korvex50-geany.so
+  fi
+  [ "$active" = 1 ] && list="$plugin;"
   cat >"$dir/geany.conf" <<CONF
 [geany]
 pref_main_load_session=false
@@ -62,6 +66,7 @@ pref_editor_ensure_convert_line_endings=false
 pref_editor_replace_tabs=false
 [plugins]
 load_plugins=true
+custom_plugin_path=$folder
 active_plugins=$list
 CONF
 }
