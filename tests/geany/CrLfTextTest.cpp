@@ -92,6 +92,17 @@ TEST(EditorModule, EditPositionsCountTheEditorsColumnsAndCharacterIndexesCountBy
   EXPECT_EQ(chars.Line, 2);
 }
 
+// The records' 16-bit columns end at 32767: a caret further right saturates there instead of wrapping negative.
+TEST(EditorModule, ColumnsBeyondTheRecordsRangeSaturate) {
+  auto editor = std::make_shared<TFakeEditor>(std::string(40000, 'x'));
+  const vcl::TIntfRef<Toolsapi::IOTAModule> module = MakeEditorModule(editor);
+  vcl::TIntfRef<Toolsapi::IOTASourceEditor> source;
+  const vcl::TIntfRef<Toolsapi::IOTAEditView> view = SourceEditorOf(*module, source)->GetEditView(0);
+  editor->SetCaret(35000);
+  EXPECT_EQ(view->GetCursorPos().Col, 32767);
+  EXPECT_EQ(CaretPos(*view), 32767);
+}
+
 TEST(EditorModule, TheTopPositionScrollsTheViewAndColumnOneScrollsItFullyLeft) {
   auto editor = std::make_shared<TFakeEditor>(std::string(300, '\n'));
   const vcl::TIntfRef<Toolsapi::IOTAModule> module = MakeEditorModule(editor);
