@@ -2,6 +2,7 @@
 // Geany keybindings of the group "Korvex50"; disabling it unloads the package again.
 #include <geanyplugin.h>
 #include <korvex50/User32.h>
+#include <korvex50/Version.h>
 
 #include <exception>
 #include <memory>
@@ -127,7 +128,7 @@ extern "C" G_MODULE_EXPORT void geany_load_module(GeanyPlugin* plugin) {
   plugin->info->description =
       "Ctrl+Alt+Up/Down jump to the previous/next occurrence of the identifier at the caret, "
       "Ctrl+Alt+Left/Right to those of the remembered one (the Korvex50 package)";
-  plugin->info->version = KORVEX50_GEANY_VERSION;
+  plugin->info->version = KORVEX50_VERSION;  // the plugin comes with the package it hosts
   plugin->info->author = "pelmora developers";
   plugin->funcs->init = Init;
   plugin->funcs->cleanup = Cleanup;
