@@ -81,7 +81,9 @@ class TView final : public vcl::TInterfacedObject<Toolsapi::IOTAEditView> {
   }
   // The document position of an edit position, with its line kept within the document.
   int32_t PositionAt(const TOTAEditPos& edit) {
-    const int32_t line = std::clamp<int32_t>(edit.Line, 1, Widget().LineCount());
+    // Copied out first: std::clamp takes references, which packed fields cannot give.
+    const int32_t askedLine = edit.Line;
+    const int32_t line = std::clamp<int32_t>(askedLine, 1, Widget().LineCount());
     const int32_t column = edit.Col;
     return Widget().PositionOfColumn(line - 1, std::max(column - 1, 0));
   }

@@ -81,15 +81,15 @@ TEST(EditorModule, EditPositionsCountTheEditorsColumnsAndCharacterIndexesCountBy
   vcl::TIntfRef<Toolsapi::IOTASourceEditor> source;
   const vcl::TIntfRef<Toolsapi::IOTAEditView> view = SourceEditorOf(*module, source)->GetEditView(0);
   editor->SetCaret(3);  // the f after the tab
-  EXPECT_EQ(view->GetCursorPos().Col, 5);
-  EXPECT_EQ(view->GetCursorPos().Line, 2);
+  EXPECT_EQ(Unpacked(view->GetCursorPos()).Col, 5);
+  EXPECT_EQ(Unpacked(view->GetCursorPos()).Line, 2);
   editor->SetCaret(15);  // the b of bar, behind two two-byte letters
   Toolsapi::TOTAEditPos edit = view->GetCursorPos();
-  EXPECT_EQ(edit.Col, 15);
+  EXPECT_EQ(Unpacked(edit).Col, 15);
   Toolsapi::TOTACharPos chars{};
   view->ConvertPos(true, edit, chars);
-  EXPECT_EQ(chars.CharIndex, 13);
-  EXPECT_EQ(chars.Line, 2);
+  EXPECT_EQ(Unpacked(chars).Col, 13);
+  EXPECT_EQ(Unpacked(chars).Line, 2);
 }
 
 // The records' 16-bit columns end at 32767: a caret further right saturates there instead of wrapping negative.
@@ -99,7 +99,7 @@ TEST(EditorModule, ColumnsBeyondTheRecordsRangeSaturate) {
   vcl::TIntfRef<Toolsapi::IOTASourceEditor> source;
   const vcl::TIntfRef<Toolsapi::IOTAEditView> view = SourceEditorOf(*module, source)->GetEditView(0);
   editor->SetCaret(35000);
-  EXPECT_EQ(view->GetCursorPos().Col, 32767);
+  EXPECT_EQ(Unpacked(view->GetCursorPos()).Col, 32767);
   EXPECT_EQ(CaretPos(*view), 32767);
 }
 
@@ -109,8 +109,8 @@ TEST(EditorModule, TheTopPositionScrollsTheViewAndColumnOneScrollsItFullyLeft) {
   vcl::TIntfRef<Toolsapi::IOTASourceEditor> source;
   const vcl::TIntfRef<Toolsapi::IOTAEditView> view = SourceEditorOf(*module, source)->GetEditView(0);
   editor->ScrollTo(40, 7);
-  EXPECT_EQ(view->GetTopPos().Line, 41);
-  EXPECT_EQ(view->GetTopPos().Col, 8);
+  EXPECT_EQ(Unpacked(view->GetTopPos()).Line, 41);
+  EXPECT_EQ(Unpacked(view->GetTopPos()).Col, 8);
   view->SetTopPos({1, 110});
   EXPECT_EQ(editor->FirstVisibleLine(), 109);
   EXPECT_EQ(editor->FirstVisibleColumn(), 0);

@@ -13,6 +13,14 @@
 
 namespace geanyhost::test {
 
+// A record's fields unpacked, so test macros can take references to them.
+struct TLineCol {
+  int32_t Line;
+  int32_t Col;
+};
+inline TLineCol Unpacked(const Toolsapi::TOTAEditPos& pos) { return {pos.Line, pos.Col}; }
+inline TLineCol Unpacked(const Toolsapi::TOTACharPos& pos) { return {pos.Line, pos.CharIndex}; }
+
 inline Toolsapi::IOTASourceEditor* SourceEditorOf(Toolsapi::IOTAModule& module,
                                                   vcl::TIntfRef<Toolsapi::IOTASourceEditor>& holder) {
   holder = vcl::Supports<Toolsapi::IOTASourceEditor>(module.GetModuleFileEditor(0));

@@ -76,8 +76,8 @@ TEST(ScintillaMapping, EditColumnsFollowTheDocumentsTabWidth) {
     vcl::TIntfRef<Toolsapi::IOTASourceEditor> source;
     const vcl::TIntfRef<Toolsapi::IOTAEditView> view = SourceEditorOf(*module, source)->GetEditView(0);
     editor->SetCaret(3);
-    EXPECT_EQ(view->GetCursorPos().Col, tabWidth + 1);
-    EXPECT_EQ(view->GetCursorPos().Line, 2);
+    EXPECT_EQ(Unpacked(view->GetCursorPos()).Col, tabWidth + 1);
+    EXPECT_EQ(Unpacked(view->GetCursorPos()).Line, 2);
   }
 }
 
