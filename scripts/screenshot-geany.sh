@@ -53,6 +53,7 @@ int main(void)
 SOURCE
 geany_config "$work/config" "$plugin" 1
 geany_start "$work/config" "$file"
+geany_wait_for_package
 # The caret on "count" in "long count = 0;", then Ctrl+Alt+Down: onto "count++;" below.
 geany_keys ctrl+Home Down Down Down Down Down Down End Left Left Left Left Left Left Left Left Left Left ctrl+alt+Down
 xdotool mousemove 1000 700  # the pointer off the window

@@ -78,6 +78,7 @@ geany_start() {
   shift 2
   geany --config="$dir" --new-instance --no-session "$@" "$file" >"$dir/geany.log" 2>&1 &
   GEANY_PID=$!
+  GEANY_CONFIG_DIR=$dir
   GEANY_WINDOW=
   for ((tries = 0; tries < 100; tries++)); do
     GEANY_WINDOW=$(xdotool search --name "^$(basename "$file") - " 2>/dev/null | head -1) || true
@@ -91,6 +92,18 @@ geany_start() {
   fi
   sleep 0.5  # the plugin is enabled once the window shows; let the first draw settle
   geany_focus
+}
+
+# geany_wait_for_package: waits up to ten seconds until Geany has loaded Korvex50.so (the plugin is enabled).
+geany_wait_for_package() {
+  local tries
+  for ((tries = 0; tries < 100; tries++)); do
+    grep -q '/Korvex50\.so$' "/proc/$GEANY_PID/maps" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  echo "FAIL: Geany did not load Korvex50.so; its log:" >&2
+  cat "$GEANY_CONFIG_DIR/geany.log" >&2
+  return 1
 }
 
 geany_focus() { xdotool windowfocus --sync "$GEANY_WINDOW"; }

@@ -56,7 +56,7 @@ file=$work/lf.c
 printf 'int foo = 1;\nint foobar = foo + 2;\n\tfoo(x, Foo);\n// Gr\xc3\xb6\xc3\x9fe foo\nreturn FOO;' >"$file"
 cp "$file" "$work/lf.orig"
 geany_config "$work/on" "$plugin" 1
-geany_start "$work/on" "$file" || exit 1
+geany_start "$work/on" "$file" && geany_wait_for_package || exit 1
 step "the marker finds the caret" 4 ctrl+Home Right Right Right Right
 step "Ctrl+Alt+Down skips foobar" 26 ctrl+alt+Down
 step "Ctrl+Alt+Down past a tab" 36 ctrl+alt+Down
@@ -80,6 +80,7 @@ else
   echo "ok: disabling the plugin unloaded Korvex50.so"
 fi
 plugin_manager_toggle
+geany_wait_for_package || failures=$((failures + 1))
 step "enabled again, the package starts afresh: nothing remembered for Ctrl+Alt+Right" 4 ctrl+alt+Right
 step "enabled again: Ctrl+Alt+Down jumps" 26 ctrl+alt+Down
 kill -0 "$GEANY_PID" 2>/dev/null || { echo "FAIL: Geany ended"; failures=$((failures + 1)); }
@@ -100,7 +101,7 @@ same_file "$work/lf.orig" "the LF file is as it was"
 file=$work/crlf.c
 printf 'int Foo(void);\r\nint\r\n  xfoo, foox;\r\nvoid f(void) {\r\n  foo_1 = 0; Foo();\r\n}\r\n' >"$file"
 cp "$file" "$work/crlf.orig"
-geany_start "$work/on" "$file" || exit 1
+geany_start "$work/on" "$file" && geany_wait_for_package || exit 1
 step "CR LF: Ctrl+Alt+Down skips xfoo, foox and foo_1" 65 ctrl+Home Right Right Right Right ctrl+alt+Down
 step "CR LF: nothing further, the caret stays" 65 ctrl+alt+Down
 step "CR LF: Ctrl+Alt+Up goes back" 4 ctrl+alt+Up
@@ -120,7 +121,7 @@ click_line() {
   sleep 0.3
   line_of "$(geany_caret "$file")"
 }
-geany_start "$work/on" "$file" || exit 1
+geany_start "$work/on" "$file" && geany_wait_for_package || exit 1
 before=$(click_line)
 step "long file: the caret on line 5" "$(grep -b -m 1 '^target 5$' "$file" | cut -d: -f1)" ctrl+Home Down Down Down Down
 step "long file: Ctrl+Alt+Down to line 205" "$(grep -b -m 1 '^target 205$' "$file" | cut -d: -f1)" ctrl+alt+Down

@@ -25,7 +25,7 @@ geany_session_start_x
 file=$work/lf.c
 printf 'int foo = 1;\nreturn foo;\n' >"$file"
 geany_config "$work/config" "$plugin" 1 "$(dirname "$plugin")"
-geany_start "$work/config" "$file" || exit 1
+geany_start "$work/config" "$file" && geany_wait_for_package || exit 1
 geany_keys ctrl+Home Right Right Right Right ctrl+alt+Down
 caret=$(geany_caret "$file")
 maps=$(cat "/proc/$GEANY_PID/maps")
