@@ -129,7 +129,7 @@ private:
       ReadColourTable(FCtx, FScanner);
     } else if (W == "trowd") {
       FScanner.TakeRestOfLine();
-      ReadTable(FCtx, FScanner);
+      TableWithFormatAround();
     } else if (IsSkippedDestination(W)) {
       const std::string_view html = SkipDestination(FScanner, W);
       if (!html.empty()) FOut.EmitHtml(html);
@@ -138,6 +138,24 @@ private:
       const std::string html = TranslateControlWord(FCtx, W, frame.Stack, frame.F, 0);
       if (!html.empty()) FOut.EmitHtml(html);
     }
+  }
+
+  // A table starts from a fresh format of its own, and its cells reset what they need: the group's tags close in
+  // front of it, so that they do not run on through its cells, and open again after it, where they are still in
+  // force for the group.
+  void TableWithFormatAround() {
+    if (FFrames.Top().Stack.Empty()) {
+      ReadTable(FCtx, FScanner);
+      return;
+    }
+    TTagStack& stack = FFrames.TopForChange().Stack;
+    TTagStack around = stack;
+    FOut.EmitHtml(CloseAllTags(stack));
+    ReadTable(FCtx, FScanner);
+    std::string reopened;
+    for (size_t k = 0; k < around.Size(); ++k) reopened += around[k].opentag;
+    stack = std::move(around);
+    FOut.EmitHtml(reopened);
   }
 
   TConversionContext& FCtx;

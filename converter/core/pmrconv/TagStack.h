@@ -25,9 +25,14 @@ struct stackelem {
 class TTagStack {
 public:
   TTagStack() = default;
-  // Not copied: the elements' closing tags may refer to the stack's own storage, which moves along with it.
-  TTagStack(const TTagStack&) = delete;
-  TTagStack& operator=(const TTagStack&) = delete;
+  // A copy keeps copies of its own of the closing tags that the tag table does not hold.
+  TTagStack(const TTagStack& Other) {
+    for (const stackelem& element : Other.FItems) Push(element);
+  }
+  TTagStack& operator=(const TTagStack& Other) {
+    if (this != &Other) *this = TTagStack(Other);
+    return *this;
+  }
   TTagStack(TTagStack&&) = default;
   TTagStack& operator=(TTagStack&&) = default;
 
@@ -36,7 +41,11 @@ public:
   const stackelem& Top() const { return FItems.back(); }
   // Element Index counted from the bottom (0 is the deepest).
   const stackelem& operator[](size_t Index) const { return FItems[Index]; }
-  void Push(stackelem Element) { FItems.push_back(std::move(Element)); }
+  // Element's closing tag may come from another stack: the view is made to refer to storage of this one.
+  void Push(stackelem Element) {
+    Element.closetag = LastingCloseTag(Element.closetag);
+    FItems.push_back(std::move(Element));
+  }
   void Pop() { FItems.pop_back(); }
   void Clear() noexcept {
     FItems.clear();
@@ -61,8 +70,10 @@ std::string_view WrittenCloseTag(std::string_view CloseTag);
 std::string CloseAllTags(TTagStack& Stack);
 // Pops and closes the elements on top whose level is Level or more; stops at the first of a lower level.
 std::string CloseTagsFromLevel(TTagStack& Stack, int32_t Level);
-// Closes the tags of CloseList that were opened at Level, clearing the fields of F for every tag it closes, and
-// reopens the others it had to close on the way, deepest first.
+// Whether a tag with CloseTag is among the elements of Level on top of the stack.
+bool IsOpenAtLevel(const TTagStack& Stack, std::string_view CloseTag, int32_t Level);
+// Closes the tags of CloseList that are open at Level, clearing their fields in F, and reopens the others it had to
+// close on the way, deepest first; those keep their fields. Writes and changes nothing when none of them is open.
 std::string CloseTags(TTagStack& Stack, format& F, std::span<const std::string_view> CloseList, int32_t Level);
 inline std::string CloseTags(TTagStack& Stack, format& F, std::initializer_list<std::string_view> CloseList,
                              int32_t Level) {
