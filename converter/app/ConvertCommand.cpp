@@ -29,11 +29,11 @@ pmrconv::TDocumentEnd EndFor(const std::string& Name) {
 }
 
 // Converts one document; raises what the conversion or making its folders raises.
-void Convert(const TDocument& Document, std::FILE* Out) {
+void Convert(const TDocument& Document, const pmrconv::TConvertOptions& Page, std::FILE* Out) {
   if (!Document.Problem.empty()) throw rtl::Exception(Document.Problem);
   for (const std::string& folder : Document.Folders) MakeFolder(folder);
   if (Document.Dest == kStandardStream) std::fflush(Out);  // the page follows what was printed before it
-  pmrconv::ConvertFile(EndFor(Document.Source), EndFor(Document.Dest), Document.Source);
+  pmrconv::ConvertFile(EndFor(Document.Source), EndFor(Document.Dest), Document.Source, Page);
 }
 
 int ConvertDocuments(const std::vector<TDocument>& Documents, const TCommandOptions& Options, std::FILE* Out,
@@ -42,11 +42,13 @@ int ConvertDocuments(const std::vector<TDocument>& Documents, const TCommandOpti
   TProgressLine progress(Err, !Options.Quiet && total > 1 && IsTerminal(Err), total);
   size_t converted = 0;
   size_t failed = 0;
+  pmrconv::TConvertOptions page;
+  if (Options.Utf8) page.Page = pmrconv::TPageKind::Utf8;
   for (const TDocument& document : Documents) {
     const std::string source = NameForMessage(document.Source);
     progress.Show(converted + failed, failed, source);
     try {
-      Convert(document, Out);
+      Convert(document, page, Out);
       ++converted;
       if (Options.Verbose) {
         progress.Clear();

@@ -15,6 +15,8 @@ const std::string_view kHelpText =
     "  -r FOLDER  convert every file below FOLDER ending in \".rtf\" (any case)\n"
     "  -v         print \"SOURCE -> DEST\" for each converted document\n"
     "  -q         show no progress line\n"
+    "  -u, --utf-8    write the pages in UTF-8: every character of the document,\n"
+    "                 in every script, with the charset declared in the head\n"
     "  -h, --help     show this help and exit\n"
     "  -V, --version  show the version and exit\n"
     "\n"
@@ -39,7 +41,7 @@ const std::string_view kHelpText =
 
 namespace {
 
-enum class TOption { Dest, PageFolder, Recursive, Verbose, Quiet, Help, Version };
+enum class TOption { Dest, PageFolder, Recursive, Verbose, Quiet, Utf8, Help, Version };
 
 struct TOptionRow {
   char Letter;
@@ -48,12 +50,13 @@ struct TOptionRow {
   bool TakesValue;
 };
 
-constexpr std::array<TOptionRow, 7> kOptions = {{
+constexpr std::array<TOptionRow, 8> kOptions = {{
     {'o', "", TOption::Dest, true},
     {'d', "", TOption::PageFolder, true},
     {'r', "", TOption::Recursive, true},
     {'v', "", TOption::Verbose, false},
     {'q', "", TOption::Quiet, false},
+    {'u', "--utf-8", TOption::Utf8, false},
     {'h', "--help", TOption::Help, false},
     {'V', "--version", TOption::Version, false},
 }};
@@ -87,6 +90,7 @@ bool Apply(TCommandOptions& Options, TOption Option, std::string Value) {
       break;
     case TOption::Verbose: Options.Verbose = true; break;
     case TOption::Quiet: Options.Quiet = true; break;
+    case TOption::Utf8: Options.Utf8 = true; break;
     case TOption::Help: Options.Action = TCommandOptions::TAction::Help; return false;
     case TOption::Version: Options.Action = TCommandOptions::TAction::Version; return false;
   }

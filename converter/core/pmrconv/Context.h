@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "pmrconv/UnicodeText.h"
+
 namespace pmrconv {
 
 class TPageSink;
@@ -15,6 +17,7 @@ class TPageSink;
 struct font {
   std::string name;
   int32_t number = 0;
+  int32_t charset = -1;  // \fcharsetN, -1 when the font names none
 };
 
 constexpr size_t kFontSlots = 201;
@@ -26,6 +29,8 @@ struct TConversionContext {
   bool HiddenText = false;                    // \v in force: plain text characters are dropped
   bool BookmarkParagraph = false;             // a <P> was written for a bookmark since the last \par or \sect
   TPageSink* Sink = nullptr;                  // where EmitHtml writes its lines during a conversion
+  TUnicodeText* Unicode = nullptr;            // the text of a UTF-8 page during its conversion; nullptr otherwise
+  TUnicodeText UnicodeText;                   // keeps its code page tables from one conversion to the next
 };
 
 // The one context of the process (inline: the readers ask for it at every piece of output).

@@ -170,7 +170,8 @@ std::string Reset(TAction Action, TTagStack& Stack, format& F, int32_t Level) {
 
 std::string Face(std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
   int32_t n = StrToInt(W.substr(1));
-  const std::string name = FontFace(n);
+  TUnicodeText* unicode = Context().Unicode;
+  const std::string name = unicode != nullptr ? unicode->FontName(FontSlot(n)) : FontFace(n);
   std::string tag = std::string(kTagKinds[kFace].OpenTag) + "\"";
   AppendEscapedAttribute(tag, name);
   tag += "\">";

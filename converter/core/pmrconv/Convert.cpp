@@ -22,29 +22,43 @@ void KeepFirstError(std::exception_ptr& First, TStep&& Step) {
   }
 }
 
-// Points EmitHtml at a sink for the length of one conversion.
+// Points EmitHtml at a sink, and the readers at the UTF-8 page's text when one is written, for the length of one
+// conversion.
 class TSinkScope {
 public:
-  explicit TSinkScope(TPageSink& Sink) { Context().Sink = &Sink; }
-  ~TSinkScope() { Context().Sink = nullptr; }
+  TSinkScope(TPageSink& Sink, TUnicodeText* Unicode) {
+    Context().Sink = &Sink;
+    Context().Unicode = Unicode;
+  }
+  ~TSinkScope() {
+    Context().Sink = nullptr;
+    Context().Unicode = nullptr;
+  }
   TSinkScope(const TSinkScope&) = delete;
   TSinkScope& operator=(const TSinkScope&) = delete;
 };
 
 }  // namespace
 
-void ConvertStream(TLineSource& Source, TPageSink& Sink, const std::string& Title) {
+void ConvertStream(TLineSource& Source, TPageSink& Sink, const std::string& Title, const TConvertOptions& Options) {
   TConversionContext& ctx = Context();
   ctx.LineBuffer.clear();
   ctx.BookmarkParagraph = false;
   ctx.ColourTable.clear();
-  TSinkScope scope(Sink);
+  const bool utf8 = Options.Page == TPageKind::Utf8;
+  if (utf8) ctx.UnicodeText.StartDocument();
+  TSinkScope scope(Sink, utf8 ? &ctx.UnicodeText : nullptr);
 
   std::exception_ptr first;
   KeepFirstError(first, [&] {
     WriteLine(Sink, "<HTML>");
     WriteLine(Sink, "<HEAD>");
-    WriteLine(Sink, "<TITLE>" + Title + "</TITLE>");
+    if (utf8) {
+      WriteLine(Sink, R"(<META HTTP-EQUIV="Content-Type" CONTENT="text/html; charset=utf-8">)");
+      WriteLine(Sink, "<TITLE>" + ctx.UnicodeText.Title(Title) + "</TITLE>");
+    } else {
+      WriteLine(Sink, "<TITLE>" + Title + "</TITLE>");
+    }
     WriteLine(Sink, "</HEAD>");
     WriteLine(Sink,
               R"(<BODY TEXT="#000000" BGCOLOR="#FFFFFF" LINK="#3333FF" VLINK="#999999" ALINK="#FF0000">)");
@@ -64,11 +78,12 @@ void ConvertStream(TLineSource& Source, TPageSink& Sink, const std::string& Titl
   if (first) std::rethrow_exception(first);
 }
 
-void ConvertFile(const std::string& SourceName, const std::string& DestName) {
-  ConvertFile(TDocumentEnd::File(SourceName), TDocumentEnd::File(DestName), SourceName);
+void ConvertFile(const std::string& SourceName, const std::string& DestName, const TConvertOptions& Options) {
+  ConvertFile(TDocumentEnd::File(SourceName), TDocumentEnd::File(DestName), SourceName, Options);
 }
 
-void ConvertFile(const TDocumentEnd& Source, const TDocumentEnd& Dest, const std::string& Title) {
+void ConvertFile(const TDocumentEnd& Source, const TDocumentEnd& Dest, const std::string& Title,
+                 const TConvertOptions& Options) {
   Context().ColourTable.clear();
   TFile source = Source.Standard ? TFile::Borrowed(platform::StandardInput())
                                  : TFile(platform::OpenSource(Source.Name));
@@ -80,23 +95,24 @@ void ConvertFile(const TDocumentEnd& Source, const TDocumentEnd& Dest, const std
     TFileBlockReader reader(source);
     TLineSource lines(reader);
     TFileSink sink(dest);
-    ConvertStream(lines, sink, Title);
+    ConvertStream(lines, sink, Title, Options);
   });
   KeepFirstError(first, [&] { source.Close(); });
   KeepFirstError(first, [&] { dest.Close(); });
   if (first) std::rethrow_exception(first);
 }
 
-void ConvertText(std::string_view Source, const std::string& Title, std::string& Page) {
+void ConvertText(std::string_view Source, const std::string& Title, std::string& Page,
+                 const TConvertOptions& Options) {
   Page.clear();
   TStringSink sink(Page);
   TLineSource lines(Source);
-  ConvertStream(lines, sink, Title);
+  ConvertStream(lines, sink, Title, Options);
 }
 
-std::string ConvertText(std::string_view Source, const std::string& Title) {
+std::string ConvertText(std::string_view Source, const std::string& Title, const TConvertOptions& Options) {
   std::string page;
-  ConvertText(Source, Title, page);
+  ConvertText(Source, Title, page, Options);
   return page;
 }
 

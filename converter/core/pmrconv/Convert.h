@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "pmrconv.h"
 #include "pmrconv/HtmlOutput.h"
 #include "pmrconv/LineSource.h"
 
@@ -11,6 +12,6 @@ namespace pmrconv {
 // Writes the page head, reads the whole document through the group reader, and then always writes the pending line
 // buffer and the page tail and flushes Sink, also when reading failed. The first error raised, by reading or by
 // writing, propagates afterwards.
-void ConvertStream(TLineSource& Source, TPageSink& Sink, const std::string& Title);
+void ConvertStream(TLineSource& Source, TPageSink& Sink, const std::string& Title, const TConvertOptions& Options = {});
 
 }  // namespace pmrconv

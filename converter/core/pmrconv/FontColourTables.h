@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "pmrconv/Context.h"
 #include "pmrconv/LineSource.h"
 #include "pmrconv/WorkingLine.h"
 
@@ -22,6 +23,8 @@ void ReadColourTable(TLineSource& Source, TWorkingLine& Line, size_t From);
 
 // The name of the first slot whose number is N; otherwise N becomes slot 200's number and its name is returned.
 std::string FontFace(int32_t& N);
+// The slot itself, found as FontFace finds it.
+const font& FontSlot(int32_t& N);
 
 // "#RRGGBB" from the first "red", "green" and "blue" of Entry and the digits right after each (0 when there are
 // none or they do not convert, 255 when the value is larger).

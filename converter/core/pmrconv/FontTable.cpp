@@ -11,6 +11,17 @@ namespace pmrconv {
 
 namespace {
 
+// The number of \fcharsetN, -1 when N is not a small number.
+int32_t CharsetOf(std::string_view Digits) {
+  if (Digits.empty() || Digits.size() > 5) return -1;
+  int32_t value = 0;
+  for (const char c : Digits) {
+    if (c < '0' || c > '9') return -1;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
 // Reads the table as RTF, with the scanner the readers use: the entries are the \fN words with the text that
 // follows them up to ";", whether each stands in a group of its own ({\f0\froman Times;}, as most writers lay them
 // out) or not (\f0\fswiss Helvetica;\f1\fnil Menlo;, as others do), and whatever line ends fall between or inside
@@ -80,6 +91,7 @@ private:
     FNumbered = Numbered;
     FEntryDepth = FDepth;
     FNumber = Number;
+    FCharset = -1;
     FName.clear();
   }
 
@@ -91,7 +103,7 @@ private:
 
   void Store() {
     FSlot = FCount++;
-    if (FSlot < FSlots.size()) FSlots[FSlot] = font{FName, FNumber};
+    if (FSlot < FSlots.size()) FSlots[FSlot] = font{FName, FNumber, FCharset};
     FStored = true;
   }
 
@@ -119,6 +131,9 @@ private:
       } else {
         StartEntry(number, true);
       }
+    } else if (W.starts_with("fcharset") && W.size() > 8) {
+      // The charset the name and the font's text are written in; a parameter that does not convert names none.
+      if (FActive && FDepth == FEntryDepth) FCharset = CharsetOf(W.substr(8));
     } else if (W == "falt") {
       if (FActive && FDepth == FEntryDepth + 1) {
         FAltDepth = FDepth;
@@ -153,6 +168,7 @@ private:
   bool FNumbered = false;
   int64_t FEntryDepth = -1;
   int32_t FNumber = 0;
+  int32_t FCharset = -1;
   std::string FName;
   size_t FSlot = 0;
   int64_t FAltDepth = -1;  // depth of an open {\*\falt ...} group of the entry
@@ -163,13 +179,15 @@ private:
 
 void ReadFontTable(TLineSource& Source, TWorkingLine& Line, size_t From) { TFontTableReader(Source, Line).Run(From); }
 
-std::string FontFace(int32_t& N) {
+std::string FontFace(int32_t& N) { return FontSlot(N).name; }
+
+const font& FontSlot(int32_t& N) {
   const std::array<font, kFontSlots>& slots = Context().FontTable;
   for (const font& slot : slots) {
-    if (slot.number == N) return slot.name;
+    if (slot.number == N) return slot;
   }
   N = slots.back().number;
-  return slots.back().name;
+  return slots.back();
 }
 
 }  // namespace pmrconv

@@ -79,7 +79,7 @@ private:
 class TGroupReader {
 public:
   TGroupReader(TLineSource& Source, TWorkingLine& Line)
-      : FSource(Source), FLine(Line), FScanner(Source, Line), FCtx(Context()) {}
+      : FSource(Source), FLine(Line), FScanner(Source, Line), FCtx(Context()), FText(FCtx.Unicode) {}
 
   void Run() {
     FFrames.PushFresh();
@@ -100,23 +100,41 @@ public:
           RestOfLine(FSource, FLine, i);
           FFrames.PushFresh();
           FCtx.HiddenText = false;
+          if (FText != nullptr) EmitUnicode([&](std::string& Out) { FText->OpenGroup(Out); });
           i = 0;
           break;
         case TTokenKind::CloseBrace:
           RestOfLine(FSource, FLine, i);
           FCtx.HiddenText = false;
+          if (FText != nullptr) EmitUnicode([&](std::string& Out) { FText->CloseGroup(Out); });
           // Emitting nothing cannot complete a chunk: the buffer was checked when it last grew.
           if (!FFrames.Top().Stack.Empty()) EmitHtml(CloseAllTags(FFrames.Top().Stack));
           FFrames.Pop();
           if (FFrames.Empty()) return;  // an extra "}" at top level ends the document
           i = 0;
           break;
-        case TTokenKind::Symbol: EmitHtml(token.Text); break;
-        case TTokenKind::HexCode: EmitHtml(CharacterCode(token.Text)); break;
+        case TTokenKind::Symbol:
+          if (FText != nullptr) {
+            EmitUnicode([&](std::string& Out) { FText->Symbol(Out, token.Text); });
+          } else {
+            EmitHtml(token.Text);
+          }
+          break;
+        case TTokenKind::HexCode:
+          if (FText != nullptr) {
+            EmitUnicode([&](std::string& Out) { FText->EscapedByte(Out, static_cast<unsigned char>(HexToByte(token.Text))); });
+          } else {
+            EmitHtml(CharacterCode(token.Text));
+          }
+          break;
         case TTokenKind::Star: i = Star(i); break;
         case TTokenKind::ControlWord: i = ControlWord(token); break;
         case TTokenKind::Text:
-          if (!FCtx.HiddenText) EmitEscapedText(token.Text);
+          if (FText != nullptr) {
+            EmitUnicode([&](std::string& Out) { FText->Text(Out, token.Text, FCtx.HiddenText); });
+          } else if (!FCtx.HiddenText) {
+            EmitEscapedText(token.Text);
+          }
           break;
         case TTokenKind::Dropped: break;
       }
@@ -135,9 +153,22 @@ private:
     return 0;
   }
 
+  // Runs Write on the UTF-8 page's text with an output of its own, and emits what it wrote.
+  template <typename TWrite>
+  void EmitUnicode(TWrite&& Write) {
+    FOut.clear();
+    Write(FOut);
+    if (!FOut.empty()) EmitHtml(FOut);
+  }
+
   size_t ControlWord(const TToken& Token) {
     const std::string_view w = FScanner.Word();
     const size_t resume = Token.Next;
+    if (FText != nullptr) {
+      bool taken = false;
+      EmitUnicode([&](std::string& Out) { taken = FText->ControlWord(Out, w, FCtx.HiddenText); });
+      if (taken) return resume;
+    }
     // The table readers leave the working line at the table's closing brace, or empty at the end of the input.
     if (w == "fonttbl") {
       ReadFontTable(FSource, FLine, resume);
@@ -169,6 +200,8 @@ private:
   TWorkingLine& FLine;
   TRtfScanner FScanner;
   TConversionContext& FCtx;
+  TUnicodeText* FText;  // the UTF-8 page's text; nullptr for the 8-bit page
+  std::string FOut;
   TGroupFrames FFrames;
 };
 

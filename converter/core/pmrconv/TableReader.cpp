@@ -17,7 +17,7 @@ namespace {
 class TTableReader {
 public:
   TTableReader(TLineSource& Source, TWorkingLine& Line)
-      : FSource(Source), FLine(Line), FScanner(Source, Line), FCtx(Context()) {}
+      : FSource(Source), FLine(Line), FScanner(Source, Line), FCtx(Context()), FText(FCtx.Unicode) {}
 
   void Run() {
     ResetFormat(FFormat, TResetScope::All);
@@ -33,7 +33,7 @@ public:
           // text, so the group reader reads it from the look-ahead's first word; anything else it must not read
           // again.
           if (FLookAhead) {
-            FCtx.HiddenText = FHiddenAtLookAhead;
+            RewindLookAhead();
           } else {
             FLine.Clear();
           }
@@ -45,17 +45,37 @@ public:
       const size_t at = i;
       i = token.Next;
       switch (token.Kind) {
-        case TTokenKind::OpenBrace: ++FLevel; break;
+        case TTokenKind::OpenBrace:
+          if (FText != nullptr) WriteUnicode([&](std::string& Out) { FText->OpenGroup(Out); });
+          ++FLevel;
+          break;
         case TTokenKind::CloseBrace:
+          if (FText != nullptr) WriteUnicode([&](std::string& Out) { FText->CloseGroup(Out); });
           Write(CloseTagsFromLevel(FStack, FLevel));
           --FLevel;
           break;
-        case TTokenKind::Symbol: Write(token.Text); break;
-        case TTokenKind::HexCode: Write(CharacterCode(token.Text)); break;
+        case TTokenKind::Symbol:
+          if (FText != nullptr) {
+            WriteUnicode([&](std::string& Out) { FText->Symbol(Out, token.Text); });
+          } else {
+            Write(token.Text);
+          }
+          break;
+        case TTokenKind::HexCode:
+          if (FText != nullptr) {
+            WriteUnicode([&](std::string& Out) { FText->EscapedByte(Out, static_cast<unsigned char>(HexToByte(token.Text))); });
+          } else {
+            Write(CharacterCode(token.Text));
+          }
+          break;
         case TTokenKind::Star: i = SkipDestination(i); break;
         case TTokenKind::ControlWord: i = ControlWord(token, at); break;
         case TTokenKind::Text:
-          if (!FCtx.HiddenText) WriteText(token.Text);
+          if (FText != nullptr) {
+            WriteUnicode([&](std::string& Out) { FText->Text(Out, token.Text, FCtx.HiddenText); });
+          } else if (!FCtx.HiddenText) {
+            WriteText(token.Text);
+          }
           break;
         case TTokenKind::Dropped: break;
       }
@@ -73,6 +93,20 @@ private:
     } else {
       EmitHtml(Html);
     }
+  }
+
+  // Runs WriteTo on the UTF-8 page's text with an output of its own, and writes what it wrote.
+  template <typename TWrite>
+  void WriteUnicode(TWrite&& WriteTo) {
+    FOut.clear();
+    WriteTo(FOut);
+    if (!FOut.empty()) Write(FOut);
+  }
+
+  // Back to where the look-ahead began: hidden text and the UTF-8 page's text as they were then.
+  void RewindLookAhead() {
+    FCtx.HiddenText = FHiddenAtLookAhead;
+    if (FText != nullptr) FText->Rewind(FTextAtLookAhead);
   }
 
   // Write of Text escaped, without a copy of its own.
@@ -98,6 +132,11 @@ private:
   size_t ControlWord(const TToken& Token, size_t I) {
     const std::string_view w = FScanner.Word();  // lives in the working line: compared before the line changes
     const size_t resume = Token.Next;
+    if (FText != nullptr) {
+      bool taken = false;
+      WriteUnicode([&](std::string& Out) { taken = FText->ControlWord(Out, w, FCtx.HiddenText); });
+      if (taken) return resume;
+    }
     if (IsSkippedDestinationInTable(w)) {
       const bool picture = w == "pict";
       const size_t next = SkipDestination(resume);
@@ -159,7 +198,7 @@ private:
         // the look-ahead's first word again, with hidden text as it was when the look-ahead began.
         CloseAllTags(FStack);
         FFormat.table = tsNone;
-        FCtx.HiddenText = FHiddenAtLookAhead;
+        RewindLookAhead();
         EmitHtml("</TABLE><P>");
         return 0;
       }
@@ -171,6 +210,7 @@ private:
       }
       FLookAhead = true;
       FHiddenAtLookAhead = FCtx.HiddenText;
+      if (FText != nullptr) FTextAtLookAhead = FText->Mark();
     }
     if (Pard) Write(TranslateControlWord("pard", FStack, FFormat, FLevel));
     return next;
@@ -186,6 +226,9 @@ private:
   std::string FCellText;
   bool FLookAhead = false;
   bool FHiddenAtLookAhead = false;
+  TUnicodeText* FText;  // the UTF-8 page's text; nullptr for the 8-bit page
+  TUnicodeText::TMark FTextAtLookAhead;
+  std::string FOut;
 };
 
 }  // namespace
