@@ -6,7 +6,7 @@
 # Without the native program or the corpus, the comparison is skipped (exit 77 when nothing else ran).
 set -uo pipefail
 convert=$(realpath "$1")
-native=$2
+native=$(realpath -m "$2")
 corpus=$3
 
 source "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/wine-env.sh"
