@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "Utf8Helpers.h"
 
 using namespace pmrconv;
@@ -66,4 +68,14 @@ TEST_F(Utf8Page, TableCellsDecodeAndTheLookAheadReadsItsTextOnce) {
       Utf8Body("{\\rtf1\\uc0{\\uc2\\trowd\\cellx100\\intbl \\u1087??\\cell\\row\\pard }\\u1088?z}");
   EXPECT_NE(body.find(U8(u8"<TD>\u043f</TD>")), std::string::npos) << body;
   EXPECT_TRUE(body.ends_with(U8(u8"\u0440?z"))) << body;
+}
+
+TEST_F(Utf8Page, DeepNestingAndManyLookAheadsStayLinear) {
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Utf8Body(Repeat("{", 1000000) + "\\u1087?" + Repeat("}", 1000000) + "y"), U8(u8"\u043fy"));
+  // Every row end starts a look-ahead deep inside groups; each must cost what it reads, not the depth.
+  const std::string rows = Repeat("\\trowd\\cellx100\\intbl a\\cell\\row\\pard {\\uc0\\u1087}", 20000);
+  const std::string body = Utf8Body(Repeat("{", 100000) + rows + "\\pard end}");
+  EXPECT_TRUE(body.ends_with("end")) << body.substr(body.size() - 100);
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 30.0);
 }
