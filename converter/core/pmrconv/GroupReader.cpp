@@ -153,12 +153,10 @@ private:
     return 0;
   }
 
-  // Runs Write on the UTF-8 page's text with an output of its own, and emits what it wrote.
+  // Runs Write on the UTF-8 page's text, which appends to the line buffer, and emits what it wrote.
   template <typename TWrite>
   void EmitUnicode(TWrite&& Write) {
-    FOut.clear();
-    Write(FOut);
-    if (!FOut.empty()) EmitHtml(FOut);
+    EmitAppended(Write);
   }
 
   size_t ControlWord(const TToken& Token) {
@@ -201,7 +199,6 @@ private:
   TRtfScanner FScanner;
   TConversionContext& FCtx;
   TUnicodeText* FText;  // the UTF-8 page's text; nullptr for the 8-bit page
-  std::string FOut;
   TGroupFrames FFrames;
 };
 

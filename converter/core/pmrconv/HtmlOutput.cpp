@@ -102,6 +102,11 @@ void EmitHtml(std::string_view Text) {
   WriteChunkIfComplete(ctx);
 }
 
+namespace detail {
+std::string& LineBuffer() { return Context().LineBuffer; }
+void WriteChunkIfComplete() { pmrconv::WriteChunkIfComplete(Context()); }
+}  // namespace detail
+
 void EmitEscapedText(std::string_view Text) {
   TConversionContext& ctx = Context();
   AppendEscapedText(ctx.LineBuffer, Text);

@@ -40,6 +40,9 @@ void AppendEscapedAttribute(std::string& Out, std::string_view Text);
 void EmitHtml(std::string_view Text);
 // EmitHtml of Text written as by AppendEscapedText.
 void EmitEscapedText(std::string_view Text);
+// EmitHtml of what Append(std::string&) appends to the line buffer in place: spares a copy of every piece.
+template <typename TAppend>
+void EmitAppended(TAppend&& Append);
 
 // Removes formatting tag pairs that enclose nothing, pass after pass until nothing changes.
 std::string CleanEmptyTags(std::string_view Text);
@@ -48,5 +51,16 @@ namespace detail {
 // True when one pass of CleanEmptyTags would leave S as it is, so that S is already clean.
 bool CleanPassChangesNothing(std::string_view S);
 }  // namespace detail
+
+namespace detail {
+std::string& LineBuffer();
+void WriteChunkIfComplete();
+}  // namespace detail
+
+template <typename TAppend>
+void EmitAppended(TAppend&& Append) {
+  Append(detail::LineBuffer());
+  detail::WriteChunkIfComplete();
+}
 
 }  // namespace pmrconv

@@ -128,12 +128,17 @@ void TUnicodeText::StartDocument() {
   FSkip = 0;
   FLead = -1;
   FHighSurrogate = 0;
+  ForgetFonts();
+}
+
+void TUnicodeText::ForgetFonts() {
   FTable = nullptr;
+  FFontTables.clear();
+  FFontNamed.assign(kFontSlots, false);
 }
 
 TUnicodeText::TScope& TUnicodeText::TopForChange() {
   if (FMarked) FUndo.emplace_back(FDepth - 1, Top());
-  FTable = nullptr;
   return Top();
 }
 
@@ -153,8 +158,9 @@ void TUnicodeText::OpenGroup(std::string& Out) {
 void TUnicodeText::CloseGroup(std::string& Out) {
   FSkip = 0;
   FlushPending(Out);
+  const int32_t font = Top().Font;
   if (FDepth > 1) --FDepth;  // an extra "}" leaves the document's own scope in place
-  FTable = nullptr;
+  if (Top().Font != font) FTable = nullptr;
 }
 
 bool TUnicodeText::SkipsOne() {
@@ -265,35 +271,48 @@ bool TUnicodeText::ControlWord(std::string& Out, std::string_view W, bool Hidden
       }
       break;
     case 'f':
-      if (NumberAfter(W, "f", n)) TopForChange().Font = Clamped(n);
+      if (NumberAfter(W, "f", n)) {
+        SetFont(Clamped(n));
+      } else if (W == "fonttbl") {
+        ForgetFonts();
+      }
       break;
     case 'a':
       if (W == "ansi") {
-        FCharsetCodePage = 1252;
+        DocumentCharset(1252);
       } else if (NumberAfter(W, "ansicpg", n)) {
         FAnsiCodePage = static_cast<uint32_t>(Clamped(n));
+        DocumentCharset(FCharsetCodePage);
       }
-      FTable = nullptr;
       break;
     case 'm':
-      if (W == "mac") FCharsetCodePage = 10000;
-      FTable = nullptr;
+      if (W == "mac") DocumentCharset(10000);
       break;
     case 'p':
-      if (W == "pc") FCharsetCodePage = 437;
-      if (W == "pca") FCharsetCodePage = 850;
-      if (W == "plain") TopForChange().Font = FDefaultFont;  // \plain returns to the default font
-      FTable = nullptr;
+      if (W == "pc") DocumentCharset(437);
+      if (W == "pca") DocumentCharset(850);
+      if (W == "plain") SetFont(FDefaultFont);  // the default font again
       break;
     case 'd':
       if (NumberAfter(W, "deff", n)) {
         FDefaultFont = Clamped(n);
-        if (Top().Font < 0) TopForChange().Font = FDefaultFont;
+        if (Top().Font < 0) SetFont(FDefaultFont);
       }
       break;
     default: break;
   }
   return false;
+}
+
+void TUnicodeText::SetFont(int32_t Font) {
+  if (Top().Font == Font) return;
+  TopForChange().Font = Font;
+  FTable = nullptr;
+}
+
+void TUnicodeText::DocumentCharset(uint32_t CodePage) {
+  FCharsetCodePage = CodePage;
+  ForgetFonts();  // fonts without a charset of their own follow the document's
 }
 
 void TUnicodeText::Unicode(std::string& Out, std::string_view Number) {
@@ -366,22 +385,38 @@ TCodePageTable& TUnicodeText::DocumentTable() {
 }
 
 TCodePageTable& TUnicodeText::Current() {
-  if (FTable == nullptr) {
-    const int32_t number = Top().Font;
-    const font* slot = number >= 0 ? SlotOf(number) : nullptr;
-    FTable = slot != nullptr ? FontTable(*slot) : nullptr;
-    if (FTable == nullptr) FTable = &DocumentTable();
+  if (FTable != nullptr) return *FTable;
+  constexpr int32_t kRemembered = 4096;
+  const int32_t number = Top().Font;
+  const bool remembered = number >= 0 && number < kRemembered;
+  if (remembered && static_cast<size_t>(number) < FFontTables.size() && FFontTables[number] != nullptr) {
+    FTable = FFontTables[number];
+    return *FTable;
+  }
+  const font* slot = number >= 0 ? SlotOf(number) : nullptr;
+  FTable = slot != nullptr ? FontTable(*slot) : nullptr;
+  if (FTable == nullptr) FTable = &DocumentTable();
+  if (remembered) {
+    if (FFontTables.size() <= static_cast<size_t>(number)) FFontTables.resize(static_cast<size_t>(number) + 1);
+    FFontTables[number] = FTable;
   }
   return *FTable;
 }
 
-std::string TUnicodeText::FontName(const font& Slot) {
-  // A symbol font's name is written in letters, like any other.
-  TCodePageTable* table = FontTable(Slot);
-  if (table != nullptr && !table->AsciiAsIs()) table = nullptr;
-  std::string name;
-  AppendDecoded(name, Slot.name, table != nullptr ? *table : DocumentTable());
-  return name;
+const std::string& TUnicodeText::FontName(const font& Slot) {
+  const auto& slots = Context().FontTable;
+  const auto index = static_cast<size_t>(&Slot - slots.data());
+  if (FFontNames.size() != kFontSlots) FFontNames.resize(kFontSlots);
+  if (FFontNamed.size() != kFontSlots) FFontNamed.assign(kFontSlots, false);
+  if (!FFontNamed[index]) {
+    // A symbol font's name is written in letters, like any other.
+    TCodePageTable* table = FontTable(Slot);
+    if (table != nullptr && !table->AsciiAsIs()) table = nullptr;
+    FFontNames[index].clear();
+    AppendDecoded(FFontNames[index], Slot.name, table != nullptr ? *table : DocumentTable());
+    FFontNamed[index] = true;
+  }
+  return FFontNames[index];
 }
 
 std::string TUnicodeText::Title(std::string_view Name) {

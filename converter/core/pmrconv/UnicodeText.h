@@ -54,7 +54,7 @@ public:
   void Rewind(const TMark& Mark);
 
   // The name of a font-table slot in UTF-8, decoded by the font's own charset (not escaped).
-  std::string FontName(const font& Slot);
+  const std::string& FontName(const font& Slot);
   // A page title given as a file name, in UTF-8 and escaped as text.
   std::string Title(std::string_view Name);
 
@@ -73,6 +73,11 @@ private:
   const font* SlotOf(int32_t Number) const;
 
   void Unicode(std::string& Out, std::string_view Number);
+  void SetFont(int32_t Font);
+  // Forgets what was looked up about fonts: their charsets or the document's are about to change.
+  void ForgetFonts();
+  // \ansi, \mac, \pc, \pca or \ansicpgN (which keeps the page of the others).
+  void DocumentCharset(uint32_t CodePage);
   void PutByte(std::string& Out, unsigned char Byte);
   // Writes a pending lead byte or high surrogate as U+FFFD.
   void FlushPending(std::string& Out);
@@ -83,7 +88,6 @@ private:
   size_t FDepth = 0;
   std::vector<std::pair<size_t, TScope>> FUndo;  // scopes changed since the mark, with their old values
   bool FMarked = false;
-  size_t FMarkDepth = 0;
   int32_t FDefaultFont = -1;         // \deffN
   uint32_t FAnsiCodePage = 0;        // \ansicpgN, 0 when not given
   uint32_t FCharsetCodePage = 1252;  // \ansi, \mac, \pc, \pca
@@ -92,6 +96,12 @@ private:
   TCodePageTable* FLeadTable = nullptr;
   char32_t FHighSurrogate = 0;       // a high surrogate waiting for its low one
   TCodePageTable* FTable = nullptr;  // the code page in force; nullptr when it must be looked up again
+  // The code page of each font number looked up since the last font table: documents change fonts every few
+  // words, and the look-up walks the font table.
+  std::vector<TCodePageTable*> FFontTables;
+  // The decoded names of the font-table slots, by slot, as far as asked for since the last font table.
+  std::vector<std::string> FFontNames;
+  std::vector<bool> FFontNamed;
   std::string FHidden;               // where hidden text goes
 };
 
