@@ -1,6 +1,9 @@
 #include "pmrconv/UnicodeText.h"
 
 #include <array>
+#include <cstring>
+
+#include "pmrconv/ByteScan.h"
 
 #include "platform/CodePages.h"
 #include "pmrconv/Context.h"
@@ -11,13 +14,17 @@ namespace pmrconv {
 
 namespace {
 
-// ASCII that text writes as it is: all but "<", ">" and "&".
-constexpr std::array<bool, 256> MakeSafeAscii() {
-  std::array<bool, 256> t{};
-  for (size_t c = 0; c < 0x80; ++c) t[c] = c != '<' && c != '>' && c != '&';
-  return t;
+// Position of the first byte from From on, before To, that is not ASCII; To when there is none.
+size_t FirstHighByte(std::string_view Text, size_t From, size_t To) {
+  size_t i = From;
+  for (; i + 8 <= To; i += 8) {
+    uint64_t word;
+    std::memcpy(&word, Text.data() + i, 8);
+    if ((word & 0x8080808080808080u) != 0) break;
+  }
+  while (i < To && static_cast<unsigned char>(Text[i]) < 0x80) ++i;
+  return i;
 }
-constexpr std::array<bool, 256> kSafeAscii = MakeSafeAscii();
 
 constexpr bool IsDigit(char C) { return C >= '0' && C <= '9'; }
 
@@ -193,12 +200,19 @@ void TUnicodeText::Text(std::string& Out, std::string_view Bytes, bool Hidden) {
     FHighSurrogate = 0;
   }
   const bool ascii = i < n && Current().AsciiAsIs();
+  size_t special = 0;  // the next "<", ">" or "&" at or after i, n when there is none
+  bool specialKnown = false;
   while (i < n) {
     if (ascii && FLead < 0) {
-      // Runs of ASCII go out with one append.
-      const size_t start = i;
-      while (i < n && kSafeAscii[static_cast<unsigned char>(Bytes[i])]) ++i;
-      out.append(Bytes.data() + start, i - start);
+      // Runs of ASCII go out with one append; the markup characters are found once for the whole run.
+      if (!specialKnown || special < i) {
+        special = detail::FindAnyOf3(Bytes, i, '<', '>', '&');
+        if (special == std::string_view::npos) special = n;
+        specialKnown = true;
+      }
+      const size_t end = FirstHighByte(Bytes, i, special);
+      out.append(Bytes.data() + i, end - i);
+      i = end;
       if (i == n) break;
     }
     PutByte(out, static_cast<unsigned char>(Bytes[i]));
