@@ -78,6 +78,7 @@ TEST_F(Utf8CodePages, DoubleByteCharacterMayMixEscapedAndRawBytes) {
   // A lead byte without its second byte.
   EXPECT_EQ(Utf8Body("{\\rtf1\\ansicpg932 \\'82\\par}"), U8(u8"\ufffd<BR>"));
   EXPECT_EQ(Utf8Body("{\\rtf1\\ansicpg932 \\'82<x}"), U8(u8"\ufffd&lt;x"));
+  EXPECT_EQ(Utf8Body("{\\rtf1\\ansicpg932 x\\'82"), U8(u8"x\ufffd"));  // at the end of an unbalanced input
 }
 
 TEST_F(Utf8CodePages, FontNamesAreDecodedByTheirOwnCharset) {

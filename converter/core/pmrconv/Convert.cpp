@@ -66,6 +66,7 @@ void ConvertStream(TLineSource& Source, TPageSink& Sink, const std::string& Titl
     TWorkingLine line;
     line.ReadNext(Source);
     ReadGroup(Source, line);
+    if (utf8) EmitAppended([&](std::string& Out) { ctx.UnicodeText.Finish(Out); });
   });
   KeepFirstError(first, [&] {
     WriteLine(Sink, ctx.LineBuffer);

@@ -38,6 +38,9 @@ public:
   // \pca, \deffN, \plain) are noted and left to the reader as well.
   bool ControlWord(std::string& Out, std::string_view W, bool Hidden);
 
+  // The end of the input: anything half-read is written as U+FFFD.
+  void Finish(std::string& Out) { FlushPending(Out); }
+
   // Where a look-ahead of the table reader began; Rewind goes back there, so that the text read ahead can be read
   // again. One mark at a time.
   struct TMark {
