@@ -8,7 +8,7 @@
 #include "KorvexOTAUtils.h"
 #include "KorvexUtils.h"
 #include "SystemBeep.h"
-#include "User32.h"
+#include <korvex50/User32.h>
 
 namespace KorvexOTA50 {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "Toolsapi.h"
+#include <korvex50/Toolsapi.h>
 
 namespace KorvexOTA50 {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "Toolsapi.h"
+#include <korvex50/Toolsapi.h>
 
 namespace KorvexOTAUtils {
 

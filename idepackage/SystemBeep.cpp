@@ -3,7 +3,7 @@
 #if defined(_WIN32)
 #include <windows.h>
 #else
-#include "User32.h"
+#include <korvex50/User32.h>
 #endif
 
 namespace KorvexOTA50 {

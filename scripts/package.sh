@@ -22,7 +22,7 @@ cp examples/letter.rtf "$root/letter.rtf"
 tail -c 18 "$root/letter.htm" | cmp -s - <(printf '</BODY>\r\n</HTML>\r\n') \
   || { echo "package: the unpacked pelmora-convert wrote no complete page" >&2; exit 1; }
 for f in usr/bin/pelmora usr/share/applications/pelmora.desktop usr/share/man/man1/pelmora-convert.1.gz \
-         usr/share/icons/hicolor/scalable/apps/pelmora.svg; do
+         usr/share/icons/hicolor/scalable/apps/pelmora.svg usr/share/bash-completion/completions/pelmora-convert; do
   [ -e "$root/$f" ] || { echo "package: $f is missing from the converter package" >&2; exit 1; }
 done
 echo "package: the converter package converts from its unpacked root"
@@ -33,21 +33,34 @@ echo "package: the converter package converts from its unpacked root"
 # The plain install under a prefix: headers usable as installed, the package beside its host library.
 prefix="$root/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
-printf '#include "KorvexOTA50.h"\n#include "KorvexOTAUtils.h"\nint main() {}\n' > "$root/headers.cpp"
-g++ -std=c++20 -fsyntax-only -I"$prefix/include/korvex50" "$root/headers.cpp"
-deps=$(ldd "$prefix/lib/korvex50/Korvex50.so")
-grep -q "$prefix/lib/korvex50/libvcl50.so" <<<"$deps" \
+for header in "$prefix"/include/korvex50/*.h; do
+  printf '#include <korvex50/%s>\nint main() {}\n' "$(basename "$header")" > "$root/headers.cpp"
+  g++ -std=c++20 -fsyntax-only -I"$prefix/include" "$root/headers.cpp"
+done
+korvexdir=$(dirname "$(find "$prefix" -name Korvex50.so)")
+deps=$(ldd "$korvexdir/Korvex50.so")
+grep -q "$korvexdir/libvcl50.so" <<<"$deps" \
   || { echo "package: the installed Korvex50.so does not find its host library beside it" >&2; exit 1; }
-echo "package: cmake --install gives usable headers and a package that finds its host library"
+echo "package: cmake --install gives headers that compile alone and a package that finds its host library"
+
+# The Geany plugin as installed from its package, beside the package's own; skipped where Geany is missing.
+if compgen -G "$build/packages/korvex50-geany_*.deb" >/dev/null; then
+  status=0
+  bash tests/geany/geany_unpacked.sh "$build"/packages/korvex50_*.deb "$build"/packages/korvex50-geany_*.deb \
+    || status=$?
+  [ "$status" = 0 ] || [ "$status" = 77 ] || exit 1
+fi
 
 if [ "${1:-}" = "--windows" ]; then
   (cd build/windows && cpack -G ZIP >/dev/null)
-  zip=$(ls build/windows/packages/*.zip)
+  zip=$(ls build/windows/packages/pelmora-*-win32.zip)
   listing=$(unzip -l "$zip")
-  for file in vouninst.exe pelmora-convert.exe pelmora.exe Korvex50.dll vcl50.dll libstdc++-6.dll; do
+  for file in vouninst.exe pelmora-convert.exe pelmora.exe Korvex50.dll vcl50.dll libstdc++-6.dll LICENSE.txt; do
     grep -q -F "$file" <<<"$listing" || { echo "package: $zip lacks $file" >&2; exit 1; }
   done
   echo "package: built $zip"
+  cmake --build build/windows --target korvex_kit_zip >/dev/null
+  echo "package: built $(ls build/windows/packages/*-kit.zip)"
   # The MSI (made with wixl) lands beside the zip.
   cmake --build build/windows --target pelmora_msi >/dev/null
   msi=$(ls build/windows/packages/*.msi)

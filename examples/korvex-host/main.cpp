@@ -1,14 +1,16 @@
 // A minimal IDE host for Korvex50: one editor with one line of text, keyboard services that keep
 // the package's binding, and the package loaded, registered, pressed and unloaded.
-// Usage: korvex_host [PACKAGE]   (without an argument, the installed Korvex50.so)
-#include <dlfcn.h>
+// Usage: korvex_host [PACKAGE]   (without an argument, the package installed beside libvcl50)
+#include <korvex50/KorvexKeys.h>
+#include <korvex50/PackageLoader.h>
+#include <korvex50/Toolsapi.h>
+#include <korvex50/Version.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
-
-#include "PackageInfo.h"
-#include "Toolsapi.h"
 
 using namespace Toolsapi;
 using vcl::TIntfRef;
@@ -30,7 +32,9 @@ class TView final : public vcl::TInterfacedObject<IOTAEditView> {
       EditPos = {static_cast<int16_t>(CharPos.CharIndex + 1), 1};
     }
   }
-  int32_t CharPosToPos(TOTACharPos CharPos) override { return CharPos.CharIndex < FLength ? CharPos.CharIndex : FLength; }
+  int32_t CharPosToPos(TOTACharPos CharPos) override {
+    return CharPos.CharIndex < FLength ? CharPos.CharIndex : FLength;
+  }
   void Paint() override {}
 
  private:
@@ -54,7 +58,8 @@ class TReader final : public vcl::TInterfacedObject<IOTAEditReader> {
 
 class TEditor final : public vcl::TInterfacedObject<IOTASourceEditor, IOTAModule> {
  public:
-  explicit TEditor(std::string text) : FText(std::move(text)), FView(new TView(static_cast<int32_t>(FText.size()))) {}
+  explicit TEditor(std::string text)
+      : FText(std::move(text)), FView(new TView(static_cast<int32_t>(FText.size()))) {}
   TIntfRef<IOTAEditReader> CreateReader() override { return TIntfRef<IOTAEditReader>(new TReader(FText)); }
   int32_t GetEditViewCount() override { return 1; }
   TIntfRef<IOTAEditView> GetEditView(int32_t) override { return FView; }
@@ -83,8 +88,8 @@ struct TBoundKey {
 };
 
 // The services object: the current module, and keyboard services that keep one binding at a time.
-class TServices final : public vcl::TInterfacedObject<IBorlandIDEServices, IOTAModuleServices, IOTAKeyboardServices,
-                                                      IOTAKeyBindingServices> {
+class TServices final : public vcl::TInterfacedObject<IBorlandIDEServices, IOTAModuleServices,
+                                                      IOTAKeyboardServices, IOTAKeyBindingServices> {
  public:
   TIntfRef<IOTAModule> CurrentModule() override { return FModule; }
   TBindingHandle AddKeyboardBinding(IOTAKeyboardBinding* KeyBinding) override {
@@ -96,8 +101,8 @@ class TServices final : public vcl::TInterfacedObject<IBorlandIDEServices, IOTAM
     FKeys.clear();
     FBinding.Reset();
   }
-  void AddKeyBinding(std::span<const vcl::TShortCut> Keys, TKeyBindingProc KeyProc, TKeyBindingContext Context,
-                     int32_t, const std::string&, const std::string&) override {
+  void AddKeyBinding(std::span<const vcl::TShortCut> Keys, TKeyBindingProc KeyProc,
+                     TKeyBindingContext Context, int32_t, const std::string&, const std::string&) override {
     for (const vcl::TShortCut key : Keys) FKeys.push_back({key, KeyProc, Context});
   }
 
@@ -121,42 +126,37 @@ class TServices final : public vcl::TInterfacedObject<IBorlandIDEServices, IOTAM
   std::vector<TBoundKey> FKeys;
 };
 
-template <class TProc>
-TProc Entry(void* library, const char* name) {
-  void* entry = dlsym(library, name);
-  if (entry == nullptr) std::fprintf(stderr, "korvex_host: the package does not export %s\n", name);
-  return reinterpret_cast<TProc>(entry);
-}
-
 int RunHost(const char* packagePath) {
   const TIntfRef<TServices> services(new TServices);
   BorlandIDEServices = TIntfRef<IBorlandIDEServices>(services.Get());
   const TIntfRef<TEditor> editor(new TEditor("foo := foo + 1;"));
   services->Open(TIntfRef<IOTAModule>(editor.Get()));
 
-  void* package = dlopen(packagePath, RTLD_NOW | RTLD_LOCAL);
-  if (package == nullptr) {
-    std::fprintf(stderr, "korvex_host: %s\n", dlerror());
-    return 1;
-  }
-  const auto initialize = Entry<vcl::TInitializeProc>(package, "Initialize");
-  const auto registerPackage = Entry<vcl::TRegisterProc>(package, "Register");
-  const auto finalize = Entry<vcl::TFinalizeProc>(package, "Finalize");
   int status = 1;
-  if (initialize != nullptr && registerPackage != nullptr && finalize != nullptr) {
-    initialize();
-    registerPackage();
-    const bool handled = services->Press(0xC028);  // Ctrl+Alt+Down: the next 'foo'
+  std::optional<vcl::TPackageModule> package;
+  try {
+    package.emplace(packagePath);
+    package->Entries().Initialize();
+    package->Entries().Register();
+    const bool handled = services->Press(korvex50::kNextIdentAtCaret);  // the next 'foo'
     const int16_t column = editor->View().GetCursorPos().Col;
-    std::printf("Ctrl+Alt+Down %s, caret at column %d\n", handled ? "handled" : "not handled", column);
-    finalize();  // takes the binding off: the host drops its references into the package
+    std::printf("Korvex50 %s: Ctrl+Alt+Down %s, caret at column %d\n", KORVEX50_VERSION,
+                handled ? "handled" : "not handled", column);
+    package->Entries().Finalize();  // takes the binding off: the host drops its references into the package
     status = handled && column == 8 && !services->HoldsPackageReferences() ? 0 : 1;
+  } catch (const rtl::Exception& error) {
+    std::fprintf(stderr, "korvex_host: %s\n", error.what());
   }
-  dlclose(package);
+  services->RemoveKeyboardBinding(
+      0);  // whatever a failure left behind goes while the package's code is there
+  package.reset();
   BorlandIDEServices.Reset();
   return status;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) { return RunHost(argc > 1 ? argv[1] : KORVEX50_PACKAGE); }
+int main(int argc, char** argv) {
+  const std::string package = argc > 1 ? argv[1] : vcl::PackageBesideRuntime(korvex50::kPackageFileName);
+  return RunHost(package.c_str());
+}

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "PackageInfo.h"
+#include <korvex50/PackageInfo.h>
 
 #if defined(_WIN32)
 #define KORVEX50_EXPORT extern "C" __declspec(dllexport)

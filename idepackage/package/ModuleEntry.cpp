@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "LibModules.h"
+#include <korvex50/LibModules.h>
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Interfaces.h"
+#include <korvex50/Interfaces.h>
 
 namespace vcl {
 

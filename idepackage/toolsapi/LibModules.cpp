@@ -1,4 +1,4 @@
-#include "LibModules.h"
+#include <korvex50/LibModules.h>
 
 namespace vcl {
 namespace {

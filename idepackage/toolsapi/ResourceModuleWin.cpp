@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "LibModules.h"
+#include <korvex50/LibModules.h>
 
 namespace vcl {
 

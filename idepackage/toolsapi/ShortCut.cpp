@@ -1,4 +1,4 @@
-#include "ShortCut.h"
+#include <korvex50/ShortCut.h>
 
 namespace vcl {
 

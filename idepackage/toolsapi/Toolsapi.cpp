@@ -1,4 +1,4 @@
-#include "Toolsapi.h"
+#include <korvex50/Toolsapi.h>
 
 namespace Toolsapi {
 

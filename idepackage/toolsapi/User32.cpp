@@ -1,4 +1,4 @@
-#include "User32.h"
+#include <korvex50/User32.h>
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 // The runtime's module list and the rule that names a module's resource module.
 #include <gtest/gtest.h>
 
-#include "LibModules.h"
+#include <korvex50/LibModules.h>
 
 namespace {
 

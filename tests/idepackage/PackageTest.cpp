@@ -1,5 +1,7 @@
 // The package loaded into the test host through its exports alone: registration, navigation with
 // the four combinations, errors of the host passing through, and leaving nothing behind on unload.
+#include <korvex50/KorvexKeys.h>
+
 #include <gtest/gtest.h>
 
 #include "PackageFixture.h"
@@ -41,14 +43,13 @@ TEST_F(PackageInHost, RegistersOneBindingWithFourKeysInTableOrder) {
   ASSERT_EQ(registrations.size(), 1u);
   EXPECT_EQ(registrations[0].Type, Toolsapi::btPartial);
   EXPECT_EQ(registrations[0].DisplayName, "Korvex /CTRL-ALT-(Arrows)/");
-  EXPECT_EQ(registrations[0].Name, "Tobrel.Korvex.1");
+  EXPECT_EQ(registrations[0].Name, korvex50::kBindingName);
 
   const auto& keys = FHost.Services().Keys();
-  const vcl::TShortCut shortcuts[] = {0xC026, 0xC028, 0xC025, 0xC027};
   const TKeyBindingContext contexts[] = {0x26, 0x28, 0x25, 0x27};
   ASSERT_EQ(keys.size(), 4u);
   for (size_t i = 0; i < 4; ++i) {
-    EXPECT_EQ(keys[i].Keys, std::vector<vcl::TShortCut>{shortcuts[i]});
+    EXPECT_EQ(keys[i].Keys, std::vector<vcl::TShortCut>{korvex50::kKeys[i]});
     EXPECT_EQ(keys[i].Context, contexts[i]);
     EXPECT_EQ(keys[i].Flags, 0);
     EXPECT_EQ(keys[i].Keyboard, "");

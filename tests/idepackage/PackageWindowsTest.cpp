@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "LibModules.h"
+#include <korvex50/LibModules.h>
 #include "PackageLibrary.h"
 
 using namespace testhost;

@@ -6,6 +6,7 @@
 #include "pmrconv/Context.h"
 #include "pmrconv/FileStreams.h"
 #include "pmrconv/GroupReader.h"
+#include "pmrconv/HtmlOutput.h"
 #include "pmrconv/WorkingLine.h"
 
 namespace pmrconv {
@@ -57,7 +58,10 @@ void ConvertStream(TLineSource& Source, TPageSink& Sink, const std::string& Titl
       WriteLine(Sink, R"(<META HTTP-EQUIV="Content-Type" CONTENT="text/html; charset=utf-8">)");
       WriteLine(Sink, "<TITLE>" + ctx.UnicodeText.Title(Title) + "</TITLE>");
     } else {
-      WriteLine(Sink, "<TITLE>" + Title + "</TITLE>");
+      // The title is a file name, which may hold anything a name may: as text, never as markup.
+      std::string title = "<TITLE>";
+      AppendEscapedText(title, Title);
+      WriteLine(Sink, title + "</TITLE>");
     }
     WriteLine(Sink, "</HEAD>");
     WriteLine(Sink,

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "HostObject.h"
-#include "Toolsapi.h"
+#include <korvex50/Toolsapi.h>
 
 namespace testhost {
 

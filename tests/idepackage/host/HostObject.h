@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Exception.h"
-#include "Interfaces.h"
+#include <korvex50/Interfaces.h>
 
 namespace testhost {
 

@@ -9,7 +9,7 @@
 
 #include "HostEditors.h"
 #include "HostObject.h"
-#include "Toolsapi.h"
+#include <korvex50/Toolsapi.h>
 
 namespace testhost {
 

@@ -1,5 +1,5 @@
 // User32.h before windows.h: the latter makes the virtual key names macros.
-#include "User32.h"
+#include <korvex50/User32.h>
 // clang-format off
 #include <windows.h>
 // clang-format on

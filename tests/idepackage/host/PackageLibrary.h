@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "LibraryLoader.h"
-#include "PackageInfo.h"
+#include <korvex50/PackageInfo.h>
 
 namespace testhost {
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "LibModules.h"
+#include <korvex50/LibModules.h>
 #include "PackageLibrary.h"
 
 namespace testhost {

@@ -8,7 +8,7 @@
 
 #include "HostEditors.h"
 #include "HostServices.h"
-#include "User32.h"
+#include <korvex50/User32.h>
 
 namespace testhost {
 
