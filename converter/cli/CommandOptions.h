@@ -36,7 +36,6 @@ struct TCommandOptions {
   bool Verbose = false;                  // -v
   bool Quiet = false;                    // -q
   bool Utf8 = false;                     // -u, --utf-8: the UTF-8 page
-  bool Utf8 = false;                     // -u, --utf-8: the UTF-8 page
 };
 
 // Reads the arguments (without the program's name). Raises EUsageError for a command line that cannot be carried
