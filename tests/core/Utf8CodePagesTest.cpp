@@ -30,7 +30,11 @@ TEST_F(Utf8CodePages, DocumentKeywordsChooseTheCodePage) {
   EXPECT_EQ(Utf8Body("{\\rtf1\\pca \\'84\\'d1}"), U8(u8"\u00e4\u00d0"));
   EXPECT_EQ(Utf8Body("{\\rtf1\\ansi\\ansicpg1251 \\'e0\\'c6}"), U8(u8"\u0430\u0416"));
   // A code page the converter does not decode counts as not given: \mac decides.
-  EXPECT_EQ(Utf8Body("{\\rtf1\\mac\\ansicpg10001 \\'8a}"), U8(u8"\u00e4"));
+  EXPECT_EQ(Utf8Body("{\\rtf1\\mac\\ansicpg1361 \\'8a}"), U8(u8"\u00e4"));
+  // The Mac's Japanese page, in the document and as a font's charset, is read as Shift-JIS.
+  EXPECT_EQ(Utf8Body("{\\rtf1\\mac\\ansicpg10001 \\'82\\'a8}"), U8(u8"\u304a"));
+  EXPECT_EQ(Utf8Body("{\\rtf1\\mac{\\fonttbl{\\f0\\fnil\\fcharset78 Hira;}}\\f0 \\'82\\'a8}"),
+            U8(u8"<FONT FACE=\"Hira\">\u304a</FONT>"));
   // A byte the code page leaves undefined.
   EXPECT_EQ(Utf8Body("{\\rtf1\\ansi \\'81x}"), U8(u8"\ufffdx"));
 }

@@ -16,7 +16,12 @@ constexpr TCharsetPage kCharsetPages[] = {
     {0, 1252},   {2, kSymbolCodePage}, {77, 10000}, {128, 932},  {129, 949},  {134, 936},
     {136, 950},  {161, 1253},          {162, 1254}, {163, 1258}, {177, 1255}, {178, 1256},
     {186, 1257}, {204, 1251},          {222, 874},  {238, 1250}, {255, 437},
+    // The Mac's Japanese, Korean and Chinese charsets write their letters as the Windows double-byte pages do.
+    {78, 932},   {79, 949},            {80, 936},   {81, 950},
 };
+
+// The Mac's double-byte document code pages, read by the Windows page with the same letters.
+constexpr std::pair<uint32_t, uint32_t> kMacDoubleBytePages[] = {{10001, 932}, {10002, 950}, {10003, 949}, {10008, 936}};
 
 constexpr uint32_t kDocumentPages[] = {437,  850,  852,  866,  874,  932,  936,  949,  950,  1250,
                                        1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258, 10000};
@@ -91,6 +96,9 @@ char32_t TCodePageTable::Pair(unsigned char Lead, unsigned char Trail) {
 }
 
 TCodePageTable* TCodePages::Find(uint32_t CodePage) {
+  for (const auto& [mac, windows] : kMacDoubleBytePages) {
+    if (CodePage == mac) CodePage = windows;
+  }
   if (std::find(std::begin(kDocumentPages), std::end(kDocumentPages), CodePage) == std::end(kDocumentPages)) {
     return nullptr;
   }
