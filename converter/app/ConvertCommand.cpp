@@ -75,7 +75,9 @@ int RunConvertCommand(int ArgCount, const char* const* Args, std::FILE* Out, std
   switch (options.Action) {
     case TCommandOptions::TAction::Help: WriteText(Out, kHelpText); return 0;
     case TCommandOptions::TAction::Version:
-      WriteText(Out, std::string(kProgram) + " " + PELMORA_VERSION + "\n");
+      WriteText(Out, std::string(kProgram) + " " + PELMORA_VERSION +
+                         "\nCopyright (c) 2026 the pelmora developers\n"
+                         "MIT License: free to use, copy, modify and distribute; provided without warranty.\n");
       return 0;
     case TCommandOptions::TAction::Convert: break;
   }
