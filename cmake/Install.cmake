@@ -142,6 +142,7 @@ if(WIN32 AND TARGET Korvex50 AND TARGET vcl50)
   endif()
 endif()
 if(WIN32)
+  include(WindowsResources)
   include(WindowsInstaller)
 endif()
 
