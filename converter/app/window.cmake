@@ -4,9 +4,11 @@ add_library(pelmora_window STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/Forms.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/FileSystem.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/FileCtrlCustom.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/pmrform.cpp)
+  ${CMAKE_CURRENT_SOURCE_DIR}/pmrform.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/WindowStart.cpp)
 target_include_directories(pelmora_window PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(pelmora_window PUBLIC pmrconv pelmora_common pelmora_page_rules)
+target_compile_definitions(pelmora_window PRIVATE PELMORA_VERSION="${PROJECT_VERSION}")
 pelmora_warnings(pelmora_window)
 
 if(WIN32)
