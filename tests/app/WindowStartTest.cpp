@@ -17,9 +17,10 @@ WindowStart::TStart Parse(std::vector<std::string> args) { return WindowStart::P
 TEST(WindowStart, ADocumentOpensItsFolderWithItSelectedExistingOrNot) {
   const std::filesystem::path folder = std::filesystem::temp_directory_path();
   for (const char* name : {"letter.rtf", "not-there-yet.rtf"}) {
-    const WindowStart::TStart start = Parse({(folder / name).string()});
+    const std::filesystem::path document = folder / name;
+    const WindowStart::TStart start = Parse({document.string()});
     EXPECT_EQ(start.Action, TAction::Run);
-    EXPECT_EQ(std::filesystem::path(start.Folder), folder);
+    EXPECT_EQ(std::filesystem::path(start.Folder), document.parent_path());
     EXPECT_EQ(start.File, name);
   }
   const WindowStart::TStart bare = Parse({"letter.rtf"});  // in the current folder
