@@ -85,9 +85,8 @@ string(UUID PELMORA_MSI_PATH_COMPONENT NAMESPACE ${PELMORA_MSI_UPGRADE_CODE} NAM
 # wixl has no Environment element: the PATH entry of the optional feature is imported into the
 # finished database. "=-*PATH" sets the system variable on install and takes the entry out again on
 # removal; "[~];" appends to what is there.
-file(WRITE "${PELMORA_GEN}/Environment.idt"
-  "Environment\tName\tValue\tComponent_\ns72\tl255\tS255\ts72\nEnvironment\tEnvironment\n"
-  "PelmoraPath\t=-*PATH\t[~];[INSTALLDIR]\tPathEntry\n")
+file(CONFIGURE OUTPUT "${PELMORA_GEN}/Environment.idt" @ONLY CONTENT
+  "Environment\tName\tValue\tComponent_\ns72\tl255\tS255\ts72\nEnvironment\tEnvironment\nPelmoraPath\t=-*PATH\t[~];[INSTALLDIR]\tPathEntry\n")
 set(msibuild_arguments -i "${PELMORA_GEN}/Environment.idt"
   -q "INSERT INTO `InstallExecuteSequence` (`Action`, `Sequence`) VALUES ('RemoveEnvironmentStrings', 3300)"
   -q "INSERT INTO `InstallExecuteSequence` (`Action`, `Sequence`) VALUES ('WriteEnvironmentStrings', 5200)")
@@ -98,7 +97,7 @@ add_custom_command(OUTPUT "${PELMORA_MSI_FILE}"
   COMMAND "${CMAKE_COMMAND}" -E make_directory "${CMAKE_BINARY_DIR}/packages"
   COMMAND "${PELMORA_WIXL}" -a ${msi_arch} -o "${PELMORA_MSI_FILE}" "${PELMORA_GEN}/pelmora.wxs"
   COMMAND "${PELMORA_MSIBUILD}" "${PELMORA_MSI_FILE}" ${msibuild_arguments}
-  DEPENDS "${PELMORA_GEN}/pelmora.wxs" ${msi_depends} "${PROJECT_SOURCE_DIR}/LICENSE"
+  DEPENDS "${PELMORA_GEN}/pelmora.wxs" ${msi_depends} "${PROJECT_SOURCE_DIR}/LICENSE" "${PELMORA_GEN}/Environment.idt"
   COMMENT "Making the MSI with wixl" VERBATIM)
 add_custom_target(pelmora_msi ALL DEPENDS "${PELMORA_MSI_FILE}")
 
