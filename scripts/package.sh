@@ -70,6 +70,7 @@ if [ "${1:-}" = "--windows" ]; then
   for file in vouninst.exe pelmora-convert.exe pelmora.exe Korvex50.dll vcl50.dll libstdc++-6.dll LICENSE.txt; do
     grep -q -F "$file" <<<"$listing" || { echo "package: $zip lacks $file" >&2; exit 1; }
   done
+  ! grep -q -F include/korvex50 <<<"$listing" || { echo "package: $zip carries the host authors' kit" >&2; exit 1; }
   echo "package: built $zip"
   cmake --build build/windows --target korvex_kit_zip >/dev/null
   echo "package: built $(ls build/windows/packages/*-kit.zip)"
