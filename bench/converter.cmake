@@ -1,5 +1,5 @@
 # pmrconv_bench: in-memory conversion of generated documents, CR LF and LF-only line ends. pelmora-gen-rtf writes
-# the same documents to files, for scripts/compare-peers.sh.
+# the same documents to files, for bench/compare-peers.sh.
 add_library(pmrbench_gen STATIC ${CMAKE_CURRENT_LIST_DIR}/converter/GenerateRtf.cpp)
 target_include_directories(pmrbench_gen PUBLIC ${CMAKE_CURRENT_LIST_DIR}/converter)
 pelmora_warnings(pmrbench_gen)

@@ -33,6 +33,9 @@ endif()
 if(TARGET pelmora-convert AND NOT WIN32)
   install(TARGETS pelmora-convert RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT converter)
   install(FILES "${PELMORA_GEN}/pelmora-convert.1.gz" DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT converter)
+  # bash-completion loads a command's file by the command's name, when the command is first completed.
+  install(FILES packaging/pelmora-convert.bash-completion DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+          RENAME pelmora-convert COMPONENT converter)
   pelmora_package_docs(converter pelmora)
 endif()
 if(TARGET pelmora AND NOT WIN32)

@@ -79,7 +79,7 @@ if(TARGET Korvex50)
   endforeach()
 endif()
 
-set(PELMORA_MSI_ICON "${PROJECT_SOURCE_DIR}/converter/app/icons/win32/pelmora.ico")
+set(PELMORA_MSI_ICON "${PROJECT_SOURCE_DIR}/converter/window/icons/win32/pelmora.ico")
 file(RELATIVE_PATH PELMORA_MSI_ICON "${PELMORA_GEN}" "${PELMORA_MSI_ICON}")
 string(UUID PELMORA_MSI_PATH_COMPONENT NAMESPACE ${PELMORA_MSI_UPGRADE_CODE} NAME "PATH ${msi_arch}" TYPE SHA1 UPPER)
 # wixl has no Environment element: the PATH entry of the optional feature is imported into the

@@ -27,9 +27,10 @@ inline constexpr std::string_view kTail = "</BODY>\r\n</HTML>\r\n";
   std::abort();
 }
 
-// The page may grow faster than the document: every \b0 without a bold of its own level closes and reopens all
-// the tags of that level, so a few kilobytes can ask for a page of hundreds of megabytes. Such pages are cut off;
-// time and memory are then judged per byte written, not per byte read.
+// The page may grow faster than the document, though by a bounded factor: a control word of three bytes can close
+// and reopen the few tags of its level, among them a face tag whose name of up to 31 characters is written with
+// every quote as "&quot;". Pages beyond the limit are cut off; time and memory are then judged per byte written,
+// not per byte read.
 struct TPageTooLong {};
 
 class TLimitedSink final : public pmrconv::TPageSink {

@@ -8,5 +8,5 @@ bash scripts/bootstrap.sh --demo
 cmake --preset default -B build/demo -DPELMORA_BUILD_WINDOW=OFF -DPELMORA_BUILD_IDEPACKAGE=OFF \
   -DPELMORA_BUILD_UNINSTALLER=OFF -DPELMORA_BUILD_TESTS=OFF >/dev/null
 cmake --build build/demo --target pelmora-convert -j "$(nproc)"
-build/demo/converter/app/pelmora-convert examples/letter.rtf
+build/demo/converter/cli/pelmora-convert examples/letter.rtf
 echo "pelmora-convert: the page is at $(pwd)/examples/letter.htm"

@@ -42,7 +42,7 @@ cp examples/letter.rtf "$root/letter.rtf"
 tail -c 18 "$root/letter.htm" | cmp -s - <(printf '</BODY>\r\n</HTML>\r\n') \
   || { echo "package: the unpacked pelmora-convert wrote no complete page" >&2; exit 1; }
 for f in usr/bin/pelmora usr/share/applications/pelmora.desktop usr/share/man/man1/pelmora-convert.1.gz \
-         usr/share/icons/hicolor/scalable/apps/pelmora.svg; do
+         usr/share/icons/hicolor/scalable/apps/pelmora.svg usr/share/bash-completion/completions/pelmora-convert; do
   [ -e "$root/$f" ] || { echo "package: $f is missing from the converter package" >&2; exit 1; }
 done
 echo "package: the converter package converts from its unpacked root"

@@ -33,7 +33,7 @@ fill_demo() {
 fill_demo "$demo"
 
 mkdir -p docs
-(cd "$demo" && QT_QPA_PLATFORM=offscreen "$top/$build/tests/app/pelmora_screenshot" "$top/docs/screenshot.png")
+(cd "$demo" && QT_QPA_PLATFORM=offscreen "$top/$build/tests/window/qt/pelmora_screenshot" "$top/docs/screenshot.png")
 echo "screenshot: $top/docs/screenshot.png"
 
 source scripts/wine-env.sh
@@ -43,7 +43,7 @@ if [ ! -f "build/$preset/build.ninja" ]; then
   cmake --preset "$preset" >/dev/null
 fi
 cmake --build "build/$preset" --target pelmora_screenshot_win -j 2 >/dev/null
-shooter=$top/build/$preset/tests/app/win32/pelmora_screenshot_win.exe
+shooter=$top/build/$preset/tests/window/win32/pelmora_screenshot_win.exe
 pelmora_wine_for "$shooter"
 WINEPREFIX=$base/wine
 export WINEPREFIX
@@ -52,7 +52,7 @@ trap 'wineserver -k >/dev/null 2>&1; rm -rf "$base"' EXIT
 # the frame and caption itself, as Windows would. Wine shows names beginning with "." as hidden, so .cache is left
 # out as on Linux.
 export -f fill_demo
-bash tests/app/win32/with-xvfb.sh bash -c '
+bash tests/window/win32/with-xvfb.sh bash -c '
   source scripts/wine-env.sh && pelmora_wine_for "$0" && wineboot -i >/dev/null 2>&1 &&
   wine reg add "HKCU\\Software\\Wine\\X11 Driver" /v Decorated /d N /f >/dev/null 2>&1 &&
   fill_demo "$WINEPREFIX/drive_c/Dokumente" && cd "$WINEPREFIX/drive_c/Dokumente" && wine "$0" "C:\\window.bmp"' \

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Makes the Windows icons of pelmora.exe from the window's pictures: converter/app/icons/*.png become
-converter/app/icons/win32/*.ico (32-bit images with alpha, readable by every Windows version), and the program
+"""Makes the Windows icons of pelmora.exe from the window's pictures: converter/window/icons/*.png become
+converter/window/icons/win32/*.ico (32-bit images with alpha, readable by every Windows version), and the program
 icon pelmora.ico is drawn from the shapes of packaging/pelmora.svg at 16, 32 and 48 pixels.
 Standard library only; run it again after changing a picture. Usage: scripts/win32-icons.py"""
 import math
@@ -9,7 +9,7 @@ import struct
 import zlib
 
 TOP = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-ICONS = os.path.join(TOP, "converter", "app", "icons")
+ICONS = os.path.join(TOP, "converter", "window", "icons")
 
 
 def read_png(path):

@@ -56,6 +56,10 @@ constexpr TWordRule Closes(std::string_view Word, TKind Kind) {
   return {Word, TMatch::Exact, TAction::Close, {}, Kind};
 }
 
+// Face names longer than Windows allows (31 characters) name no font; written whole, a long one repeated by every
+// face word would make the page grow with the square of the document.
+constexpr size_t kMaxFaceName = 31;
+
 constexpr std::string_view kTab = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
 
 // Tried in this order; the first row that matches decides, so prefix rows stand after the exact words they cover.
@@ -168,14 +172,29 @@ std::string Reset(TAction Action, TTagStack& Stack, format& F, int32_t Level) {
   return CloseTags(Stack, F, std::span<const std::string_view>(list.data(), count), Level);
 }
 
+// Closes the face, size or colour tag that a new one replaces. The table reader shares one format among its group
+// levels, so the field may speak of another level's tag; the stack knows what is open at this one, and never more
+// than one tag of a kind stays open there.
+std::string CloseFontKind(TKind Kind, TTagStack& Stack, format& F, int32_t Level) {
+  return CloseTags(Stack, F, {kTagKinds[Kind].CloseTag}, Level);
+}
+
+// A tag already open at the level opens nothing: a second one would need a second closing word.
+std::string OpenOnce(TKind Kind, TTagStack& Stack, format& F, int32_t Level) {
+  const TTagKind& kind = kTagKinds[Kind];
+  if (IsOpenAtLevel(Stack, kind.CloseTag, Level)) return {};
+  SetFlag(F, kind.Field);
+  PushTag(Stack, Level, std::string(kind.OpenTag), kind.CloseTag);
+  return std::string(kind.OpenTag);
+}
+
 std::string Face(std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
   int32_t n = StrToInt(W.substr(1));
   const std::string name = FontFace(n);
   std::string tag = std::string(kTagKinds[kFace].OpenTag) + "\"";
-  AppendEscapedAttribute(tag, name);
+  AppendEscapedAttribute(tag, std::string_view(name).substr(0, kMaxFaceName));
   tag += "\">";
-  std::string result;
-  if (F.face >= 0) result = CloseTags(Stack, F, {kTagKinds[kFace].CloseTag}, Level);
+  std::string result = CloseFontKind(kFace, Stack, F, Level);
   result += tag;
   PushTag(Stack, Level, std::move(tag), kTagKinds[kFace].CloseTag);
   F.face = n;
@@ -184,8 +203,7 @@ std::string Face(std::string_view W, TTagStack& Stack, format& F, int32_t Level)
 
 std::string Size(std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
   const int32_t s = StrToInt(W.substr(2)) / 2;  // half-points, truncated toward zero
-  std::string result;
-  if (F.size >= 0) result = CloseTags(Stack, F, {kTagKinds[kSize].CloseTag}, Level);
+  std::string result = CloseFontKind(kSize, Stack, F, Level);
   std::string tag = FontSizeTag(s);
   result += tag;
   PushTag(Stack, Level, std::move(tag), kTagKinds[kSize].CloseTag);
@@ -201,8 +219,7 @@ std::string Colour(std::string_view W, TTagStack& Stack, format& F, int32_t Leve
   if (table.empty()) RaiseListIndexError(-1);  // the look-up is for the last entry, whatever the number
   if (index < 0) RaiseListIndexError(index);
   const std::string colour = table[static_cast<size_t>(index)];
-  std::string result;
-  if (F.color != "none") result = CloseTags(Stack, F, {kTagKinds[kColour].CloseTag}, Level);
+  std::string result = CloseFontKind(kColour, Stack, F, Level);
   std::string tag = std::string(kTagKinds[kColour].OpenTag) + "\"" + colour + "\">";
   result += tag;
   PushTag(Stack, Level, std::move(tag), kTagKinds[kColour].CloseTag);
@@ -224,12 +241,7 @@ std::string TranslateControlWord(std::string_view W, TTagStack& Stack, format& F
     case TAction::HiddenOff: Context().HiddenText = false; return {};
     case TAction::Text: return std::string(rule.Html);
     case TAction::Paragraph: Context().BookmarkParagraph = false; return "<BR>";
-    case TAction::Open: {
-      const TTagKind& kind = kTagKinds[rule.Kind];
-      SetFlag(F, kind.Field);
-      PushTag(Stack, Level, std::string(kind.OpenTag), kind.CloseTag);
-      return std::string(kind.OpenTag);
-    }
+    case TAction::Open: return OpenOnce(static_cast<TKind>(rule.Kind), Stack, F, Level);
     case TAction::Close: return CloseTags(Stack, F, {kTagKinds[rule.Kind].CloseTag}, Level);
     case TAction::CloseSupSub: return CloseTags(Stack, F, {kTagKinds[kSub].CloseTag, kTagKinds[kSup].CloseTag}, Level);
     case TAction::Face: return Face(W, Stack, F, Level);

@@ -6,6 +6,7 @@
 #include "pmrconv/Context.h"
 #include "pmrconv/FileStreams.h"
 #include "pmrconv/GroupReader.h"
+#include "pmrconv/HtmlOutput.h"
 #include "pmrconv/WorkingLine.h"
 
 namespace pmrconv {
@@ -44,7 +45,10 @@ void ConvertStream(TLineSource& Source, TPageSink& Sink, const std::string& Titl
   KeepFirstError(first, [&] {
     WriteLine(Sink, "<HTML>");
     WriteLine(Sink, "<HEAD>");
-    WriteLine(Sink, "<TITLE>" + Title + "</TITLE>");
+    // The title is a file name, which may hold anything a name may: as text, never as markup.
+    std::string title = "<TITLE>";
+    AppendEscapedText(title, Title);
+    WriteLine(Sink, title + "</TITLE>");
     WriteLine(Sink, "</HEAD>");
     WriteLine(Sink,
               R"(<BODY TEXT="#000000" BGCOLOR="#FFFFFF" LINK="#3333FF" VLINK="#999999" ALINK="#FF0000">)");

@@ -149,7 +149,7 @@ private:
     }
     if (w == "trowd") {
       RestOfLine(FSource, FLine, resume);
-      ReadTable(FSource, FLine);
+      TableWithFormatAround();
       return 0;
     }
     if (IsSkippedDestination(w)) {
@@ -163,6 +163,24 @@ private:
     const std::string html = TranslateControlWord(w, frame.Stack, frame.F, 0);
     if (!html.empty()) EmitHtml(html);
     return resume;
+  }
+
+  // A table starts from a fresh format of its own, and its cells reset what they need: the group's tags close in
+  // front of it, so that they do not run on through its cells, and open again after it, where they are still in
+  // force for the group.
+  void TableWithFormatAround() {
+    if (FFrames.Top().Stack.Empty()) {
+      ReadTable(FSource, FLine);
+      return;
+    }
+    TTagStack& stack = FFrames.TopForChange().Stack;
+    TTagStack around = stack;
+    EmitHtml(CloseAllTags(stack));
+    ReadTable(FSource, FLine);
+    std::string reopened;
+    for (size_t k = 0; k < around.Size(); ++k) reopened += around[k].opentag;
+    stack = std::move(around);
+    EmitHtml(reopened);
   }
 
   TLineSource& FSource;

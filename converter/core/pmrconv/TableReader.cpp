@@ -14,6 +14,23 @@ namespace pmrconv {
 
 namespace {
 
+// How many bytes of opening and closing tags a cell may hand on to the next, counted from the outermost tag. Real
+// documents carry a handful of tags; without a bound, a deep nest of groups in front of a long run of cells would be
+// written again for every cell, and the page would grow with the square of the document.
+constexpr size_t kCarriedTagBytes = 160;
+
+// The outermost tags of Stack that fit kCarriedTagBytes, as a stack of their own.
+TTagStack TagsCarriedOn(const TTagStack& Stack) {
+  TTagStack carried;
+  size_t bytes = 0;
+  for (size_t k = 0; k < Stack.Size(); ++k) {
+    bytes += Stack[k].opentag.size() + WrittenCloseTag(Stack[k].closetag).size();
+    if (bytes > kCarriedTagBytes) break;
+    carried.Push(Stack[k]);
+  }
+  return carried;
+}
+
 class TTableReader {
 public:
   TTableReader(TLineSource& Source, TWorkingLine& Line)
@@ -125,7 +142,7 @@ private:
       return resume;
     }
     if (w == "row") {
-      CloseAllTags(FStack);
+      Write(CloseAllTags(FStack));
       FLookAhead = false;
       EmitHtml("</TR>");
       FFormat.table = tsRowEnd;
@@ -133,11 +150,16 @@ private:
     }
     if (w == "cell") {
       FLookAhead = false;
+      // A cell ends a paragraph, not the formatting: what is open goes on in the next cell, closed at this
+      // cell's end and reopened at the next one's start, so that every cell holds whole tags.
+      TTagStack carried = TagsCarriedOn(FStack);
       if (FFormat.table == tsCell) EmitHtml("<TD>" + FCellText + CloseAllTags(FStack) + "</TD>");
       if (FFormat.table == tsRowEnd) EmitHtml("<TR><TD>" + FCellText + CloseAllTags(FStack) + "</TD>");
       if (FFormat.table == tsFirstCell) EmitHtml(CloseAllTags(FStack) + "</TD>");
       FFormat.table = tsCell;
       FCellText.clear();
+      for (size_t k = 0; k < carried.Size(); ++k) FCellText += carried[k].opentag;
+      FStack = std::move(carried);
       return resume;
     }
     Write(TranslateControlWord(w, FStack, FFormat, FLevel));

@@ -64,15 +64,36 @@ std::string CloseTagsFromLevel(TTagStack& Stack, int32_t Level) {
   return result;
 }
 
+namespace {
+
+bool Names(std::span<const std::string_view> CloseList, std::string_view CloseTag) {
+  return std::find(CloseList.begin(), CloseList.end(), CloseTag) != CloseList.end();
+}
+
+}  // namespace
+
+bool IsOpenAtLevel(const TTagStack& Stack, std::string_view CloseTag, int32_t Level) {
+  for (size_t i = Stack.Size(); i > 0 && Stack[i - 1].level == Level; --i) {
+    if (Stack[i - 1].closetag == CloseTag) return true;
+  }
+  return false;
+}
+
 std::string CloseTags(TTagStack& Stack, format& F, std::span<const std::string_view> CloseList, int32_t Level) {
+  // Only as many pops as there are named tags open at the level: a tag that is not open would otherwise take the
+  // whole level down and back up with it, and over a long run of such words the page would grow without bound.
+  size_t remaining = 0;
+  for (size_t i = Stack.Size(); i > 0 && Stack[i - 1].level == Level && remaining < CloseList.size(); --i) {
+    if (Names(CloseList, Stack[i - 1].closetag)) ++remaining;
+  }
   std::string result;
   std::vector<stackelem> saved;  // in the order they were popped: the deepest is last
-  size_t remaining = CloseList.size();
-  while (!Stack.Empty() && remaining > 0 && Stack.Top().level == Level) {
+  while (remaining > 0 && !Stack.Empty()) {
     const stackelem& top = Stack.Top();
     result += WrittenCloseTag(top.closetag);
-    if (const TTagKind* kind = TagKindOfClose(top.closetag)) ClearField(F, kind->Field);
-    if (std::find(CloseList.begin(), CloseList.end(), top.closetag) != CloseList.end()) {
+    if (Names(CloseList, top.closetag)) {
+      // Only a tag that stays closed leaves the format; one that is reopened below is still in force.
+      if (const TTagKind* kind = TagKindOfClose(top.closetag)) ClearField(F, kind->Field);
       --remaining;
     } else {
       saved.push_back(top);

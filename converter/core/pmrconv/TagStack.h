@@ -70,8 +70,10 @@ std::string_view WrittenCloseTag(std::string_view CloseTag);
 std::string CloseAllTags(TTagStack& Stack);
 // Pops and closes the elements on top whose level is Level or more; stops at the first of a lower level.
 std::string CloseTagsFromLevel(TTagStack& Stack, int32_t Level);
-// Closes the tags of CloseList that were opened at Level, clearing the fields of F for every tag it closes, and
-// reopens the others it had to close on the way, deepest first.
+// Whether a tag with CloseTag is among the elements of Level on top of the stack.
+bool IsOpenAtLevel(const TTagStack& Stack, std::string_view CloseTag, int32_t Level);
+// Closes the tags of CloseList that are open at Level, clearing their fields in F, and reopens the others it had to
+// close on the way, deepest first; those keep their fields. Writes and changes nothing when none of them is open.
 std::string CloseTags(TTagStack& Stack, format& F, std::span<const std::string_view> CloseList, int32_t Level);
 inline std::string CloseTags(TTagStack& Stack, format& F, std::initializer_list<std::string_view> CloseList,
                              int32_t Level) {

@@ -1,0 +1,11 @@
+#include "PageRules.h"
+
+namespace PageRules {
+
+std::string MessageWithPeriod(std::string_view message) {
+  std::string text(message);
+  if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) text += '.';
+  return text;
+}
+
+}  // namespace PageRules
