@@ -1,10 +1,6 @@
 # Where the tools go on a Linux system (GNUInstallDirs), and the packages CPack builds from that
 # layout: Debian packages natively, a zip for the Windows build.
 include(GNUInstallDirs)
-
-# The package library and the host interface it needs sit in a folder of their own: a host loads
-# them by path, they are not libraries for the system's linker.
-set(PELMORA_KORVEX_LIBDIR "${CMAKE_INSTALL_LIBDIR}/korvex50")
 set(PELMORA_GEN "${CMAKE_BINARY_DIR}/packaging")
 file(MAKE_DIRECTORY "${PELMORA_GEN}")
 
@@ -89,6 +85,12 @@ if(TARGET Korvex50 AND TARGET vcl50 AND NOT WIN32)
   file(RELATIVE_PATH KORVEX_PC_TO_PREFIX "/prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/prefix")
   configure_file(packaging/korvex50.pc.in "${PELMORA_GEN}/korvex50.pc" @ONLY)
   install(FILES "${PELMORA_GEN}/korvex50.pc" DESTINATION "${CMAKE_INSTALL_LIBDIR}/pkgconfig" COMPONENT korvexdev)
+endif()
+
+if(TARGET korvex50-geany AND NOT WIN32)
+  # Into Geany's own plugin folder; the plugin finds the host interface library by its run path.
+  install(TARGETS korvex50-geany LIBRARY DESTINATION "${KORVEX_GEANY_PLUGINDIR}" COMPONENT korvexgeany)
+  pelmora_package_docs(korvexgeany korvex50-geany)
 endif()
 
 if(WIN32 AND TARGET vouninst)
@@ -199,6 +201,19 @@ The headers of the Korvex50 package's units and of the host interface it is
 built against, with a CMake package configuration (find_package(Korvex50))
 and a pkg-config file (korvex50), for hosts and tools that drive the package.")
   set(CPACK_COMPONENTS_ALL converter korvex korvexdev)
+
+  if(TARGET korvex50-geany)
+    set(CPACK_DEBIAN_KORVEXGEANY_PACKAGE_NAME korvex50-geany)
+    set(CPACK_DEBIAN_KORVEXGEANY_PACKAGE_SECTION editors)
+    set(CPACK_DEBIAN_KORVEXGEANY_PACKAGE_DEPENDS "geany-abi-${KORVEX_GEANY_ABI}, korvex50 (= ${PROJECT_VERSION})")
+    set(CPACK_DEBIAN_KORVEXGEANY_DESCRIPTION "identifier navigation in Geany with the Korvex50 package
+A Geany plugin that loads the Korvex50 package. Once it is enabled in the
+Plugin Manager, Ctrl+Alt+Up and Ctrl+Alt+Down jump to the previous or next
+whole-word occurrence of the identifier at the caret, and Ctrl+Alt+Left and
+Ctrl+Alt+Right to those of the remembered identifier. The keys can be changed
+in the keybinding group Korvex50 of Geany's preferences.")
+    list(APPEND CPACK_COMPONENTS_ALL korvexgeany)
+  endif()
 endif()
 
 include(CPack)

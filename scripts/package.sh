@@ -63,6 +63,14 @@ grep -q "$korvexdir/libvcl50.so" <<<"$deps" \
   || { echo "package: the installed Korvex50.so does not find its host library beside it" >&2; exit 1; }
 echo "package: cmake --install gives headers that compile alone and a package that finds its host library"
 
+# The Geany plugin as installed from its package, beside the package's own; skipped where Geany is missing.
+if compgen -G "$build/packages/korvex50-geany_*.deb" >/dev/null; then
+  status=0
+  bash tests/geany/geany_unpacked.sh "$build"/packages/korvex50_*.deb "$build"/packages/korvex50-geany_*.deb \
+    || status=$?
+  [ "$status" = 0 ] || [ "$status" = 77 ] || exit 1
+fi
+
 if [ "${1:-}" = "--windows" ]; then
   (cd build/windows && cpack -G ZIP >/dev/null)
   zip=$(ls build/windows/packages/pelmora-*-win32.zip)
