@@ -22,8 +22,8 @@ using namespace Cli;
 constexpr std::string_view kProgram = "pelmora-convert";
 
 constexpr std::string_view kLicence =
-    "Copyright (C) 2026 the pelmora developers. All rights reserved.\n"
-    "Licence: may be installed and used without charge; no warranty is given.\n";
+    "Copyright (c) 2026 the pelmora developers\n"
+    "MIT License: free to use, copy, modify and distribute; provided without warranty.\n";
 
 // The read fault of a device: the one file error that a conversion raises for its source rather than its page.
 constexpr int kReadFault = 30;

@@ -127,8 +127,8 @@ TEST_F(CliTest, HelpAndVersionGoToStandardOutputWhateverFollows) {
   for (const char* option : {"--version", "-V"}) {
     const TRun version = Run({option});
     EXPECT_EQ(version.Status, 0);
-    EXPECT_TRUE(version.Out.starts_with("pelmora-convert ")) << version.Out;
-    EXPECT_NE(version.Out.find("\nLicence: "), std::string::npos) << version.Out;
+    EXPECT_TRUE(version.Out.starts_with("pelmora-convert 1.")) << version.Out;
+    EXPECT_NE(version.Out.find("\nMIT License: "), std::string::npos) << version.Out;
   }
   WriteAll(FDir / "-dash.rtf", "{d}");
   EXPECT_EQ(Run({"--", "-dash.rtf"}).Status, 0);  // after "--" everything is a SOURCE
