@@ -112,16 +112,17 @@ if(WIN32 AND TARGET Korvex50 AND TARGET vcl50)
   install(FILES "$<TARGET_FILE:Korvex50>" "$<TARGET_FILE:vcl50>" ${KORVEX_RUNTIME_DLLS} DESTINATION . COMPONENT korvex)
 
   # The kit for Windows host authors, a zip of its own: headers, the import library, the DLLs a
-  # host ships beside itself, the CMake package configuration and the example host.
-  install(FILES ${korvex_public_headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/korvex50 COMPONENT korvexkit)
-  install(FILES "$<TARGET_LINKER_FILE:vcl50>" DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT korvexkit)
+  # host ships beside itself, the CMake package configuration and the example host. Only an install of
+  # its component lays it out, so the program zip (a full install) leaves it out.
+  install(FILES ${korvex_public_headers} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/korvex50 COMPONENT korvexkit EXCLUDE_FROM_ALL)
+  install(FILES "$<TARGET_LINKER_FILE:vcl50>" DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT korvexkit EXCLUDE_FROM_ALL)
   install(FILES "$<TARGET_FILE:Korvex50>" "$<TARGET_FILE:vcl50>" ${KORVEX_RUNTIME_DLLS}
-          DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT korvexkit)
+          DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT korvexkit EXCLUDE_FROM_ALL)
   install(FILES "${PELMORA_GEN}/Korvex50Config.cmake" "${PELMORA_GEN}/Korvex50ConfigVersion.cmake"
-          DESTINATION "${korvex_cmakedir}" COMPONENT korvexkit)
+          DESTINATION "${korvex_cmakedir}" COMPONENT korvexkit EXCLUDE_FROM_ALL)
   install(FILES examples/korvex-host/CMakeLists.txt examples/korvex-host/main.cpp
-          DESTINATION examples/korvex-host COMPONENT korvexkit)
-  install(FILES LICENSE DESTINATION . RENAME LICENSE.txt COMPONENT korvexkit)
+          DESTINATION examples/korvex-host COMPONENT korvexkit EXCLUDE_FROM_ALL)
+  install(FILES LICENSE DESTINATION . RENAME LICENSE.txt COMPONENT korvexkit EXCLUDE_FROM_ALL)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     set(kit_name "pelmora-${PROJECT_VERSION}-win64-kit")
   else()
@@ -147,6 +148,7 @@ if(WIN32 AND TARGET Korvex50 AND TARGET vcl50)
   endif()
 endif()
 if(WIN32)
+  include(WindowsResources)
   include(WindowsInstaller)
 endif()
 
@@ -165,7 +167,6 @@ if(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME "pelmora-${PROJECT_VERSION}-win32")
   set(CPACK_ARCHIVE_COMPONENT_INSTALL OFF)
-  set(CPACK_COMPONENTS_ALL converter uninstaller korvex docs)  # the kit has a zip of its own
 else()
   set(CPACK_GENERATOR DEB)
   set(CPACK_DEB_COMPONENT_INSTALL ON)

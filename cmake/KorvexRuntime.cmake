@@ -21,7 +21,18 @@ foreach(dll libwinpthread-1.dll "libgcc_s_dw2-1.dll;libgcc_s_seh-1.dll;libgcc_s_
     message(FATAL_ERROR "No runtime DLL ${dll} found for ${CMAKE_CXX_COMPILER}")
   endif()
   get_filename_component(found "${found}" REALPATH)
-  list(APPEND runtime_dlls "${found}")
+  # The toolchain's copies carry their debug information (libstdc++ over 20 MB of it); ship them
+  # stripped, as the build's own DLLs are.
+  get_filename_component(name "${found}" NAME)
+  set(stripped "${CMAKE_BINARY_DIR}/runtime/${name}")
+  if(NOT EXISTS "${stripped}" OR "${found}" IS_NEWER_THAN "${stripped}")
+    file(MAKE_DIRECTORY "${CMAKE_BINARY_DIR}/runtime")
+    execute_process(COMMAND "${CMAKE_STRIP}" --strip-unneeded -o "${stripped}" "${found}" RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR "Cannot strip ${found} with ${CMAKE_STRIP}")
+    endif()
+  endif()
+  list(APPEND runtime_dlls "${stripped}")
 endforeach()
 set(KORVEX_RUNTIME_DLLS "${runtime_dlls}" CACHE INTERNAL "")
 

@@ -7,8 +7,8 @@ set -euo pipefail
 
 native=(cmake g++ make ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
         qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth xdotool valgrind clang libclang-rt-14-dev
-        dpkg-dev lintian help2man file unzip geany geany-common libgtk-3-dev)
-windows=(g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine wine32 wine64 wixl)
+        dpkg-dev lintian help2man file unzip desktop-file-utils geany geany-common libgtk-3-dev)
+windows=(g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev wine wine32 wine64 wixl msitools)
 
 want_windows=1
 case "${1:-}" in

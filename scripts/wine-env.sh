@@ -47,4 +47,6 @@ pelmora_wine_throwaway_prefix() {
       echo "this machine cannot run 32-bit code; test the windows64 build instead" >&2
     exit "${2:-1}"
   fi
+  # wineboot returns while the prefix's first-start jobs still run; a program started meanwhile can fail at random.
+  wineserver -w
 }

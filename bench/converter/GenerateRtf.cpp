@@ -7,10 +7,22 @@ namespace pmrbench {
 
 namespace {
 
-constexpr std::array<TDocKind, 6> kKinds = {TDocKind::Plain,    TDocKind::Formatting, TDocKind::FontsColours,
-                                            TDocKind::Tables,   TDocKind::Pictures,   TDocKind::Mixed};
-constexpr std::array<std::string_view, 6> kKindNames = {"plain",  "formatting", "fonts-colours",
-                                                        "tables", "pictures",   "mixed"};
+constexpr std::array<TDocKind, 7> kKinds = {TDocKind::Plain,  TDocKind::Formatting, TDocKind::FontsColours,
+                                            TDocKind::Tables, TDocKind::Pictures,   TDocKind::Mixed,
+                                            TDocKind::Unicode};
+constexpr std::array<std::string_view, 7> kKindNames = {"plain",    "formatting", "fonts-colours", "tables",
+                                                        "pictures", "mixed",      "unicode"};
+
+// Words of \uN letters with their fallbacks: Russian and Japanese.
+constexpr std::array<std::string_view, 8> kUnicodeWords = {
+    "\\u1087?\\u1088?\\u1080?\\u1074?\\u1077?\\u1090?",
+    "\\u1084?\\u1080?\\u1088?",
+    "\\u1076?\\u1086?\\u1082?\\u1091?\\u1084?\\u1077?\\u1085?\\u1090?",
+    "\\u26085?\\u26412?\\u-30050?",
+    "\\u12371?\\u12428?\\u12399?",
+    "\\u25991?\\u-26568?",
+    "\\u1058?\\u1077?\\u1082?\\u1089?\\u1090?",
+    "\\u12486?\\u12473?\\u12488?"};
 
 // splitmix64: fully specified, so the documents are the same on every platform and standard library.
 class TRandom {
@@ -147,6 +159,7 @@ public:
         case TDocKind::Tables: Table(); break;
         case TDocKind::Pictures: PictureParagraph(); break;
         case TDocKind::Mixed: MixedParagraph(n); break;
+        case TDocKind::Unicode: UnicodeParagraph(); break;
       }
     }
     FOut.Raw("}");
@@ -171,6 +184,18 @@ private:
     FOut.Word("\\f0");
     FOut.Word("\\fs24");
     for (size_t s = FRandom.Between(3, 6); s > 0; --s) FOut.Text(Sentence());
+    FOut.Word("\\par");
+    FOut.EndLine();
+  }
+
+  void UnicodeParagraph() {
+    FOut.Word("\\pard");
+    FOut.Word("\\plain");
+    FOut.Word("\\f0");
+    for (size_t w = FRandom.Between(20, 40); w > 0; --w) {
+      FOut.Raw(kUnicodeWords[FRandom.Below(kUnicodeWords.size())]);
+      FOut.Text(" ");
+    }
     FOut.Word("\\par");
     FOut.EndLine();
   }

@@ -17,6 +17,7 @@ enum class TDocKind {
   Tables,        // rows of four cells with formatted text, a paragraph between tables
   Pictures,      // text with pictures in hexadecimal and \bin form
   Mixed,         // a letter-like mixture of all of the above, bookmarks and fields
+  Unicode,       // Cyrillic and Japanese text as \uN with a "?" fallback, as Word writes letters beyond its code page
 };
 
 enum class TLineEnds {

@@ -19,6 +19,9 @@ const std::string_view kHelpText =
     "                            (any case)\n"
     "  -v, --verbose           print \"SOURCE -> DEST\" for each converted document\n"
     "  -q, --quiet             show no progress line\n"
+    "  -u, --utf-8             write the pages in UTF-8: every character of the\n"
+    "                            document, in every script, with the charset\n"
+    "                            declared in the head\n"
     "  -h, --help              show this help and exit\n"
     "  -V, --version           show the version and the licence and exit\n"
     "\n"
@@ -52,13 +55,14 @@ namespace {
 
 // Short letters in the order of the long forms; "-" first returns the arguments that are not options in their
 // place (code 1), so -r FOLDER and SOURCE keep their order; ":" first reports a missing value apart.
-constexpr const char* kShortOptions = "-:o:d:r:vqhV";
-const std::array<option, 8> kLongOptions = {{
+constexpr const char* kShortOptions = "-:o:d:r:vquhV";
+const std::array<option, 9> kLongOptions = {{
     {"output", required_argument, nullptr, 'o'},
     {"dir", required_argument, nullptr, 'd'},
     {"recursive", required_argument, nullptr, 'r'},
     {"verbose", no_argument, nullptr, 'v'},
     {"quiet", no_argument, nullptr, 'q'},
+    {"utf-8", no_argument, nullptr, 'u'},
     {"help", no_argument, nullptr, 'h'},
     {"version", no_argument, nullptr, 'V'},
     {nullptr, 0, nullptr, 0},
@@ -126,6 +130,7 @@ TCommandOptions ParseOptions(std::span<const char* const> Args) {
       case 'r': AddSource(options, value, true); break;
       case 'v': options.Verbose = true; break;
       case 'q': options.Quiet = true; break;
+      case 'u': options.Utf8 = true; break;
       case 'h': options.Action = TCommandOptions::TAction::Help; return options;
       case 'V': options.Action = TCommandOptions::TAction::Version; return options;
       case ':': throw EUsageError(OptionText(optopt, argv[static_cast<size_t>(optind - 1)]) + " needs a value");

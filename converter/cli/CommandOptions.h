@@ -35,6 +35,7 @@ struct TCommandOptions {
   std::optional<std::string> PageFolder; // -d DIR
   bool Verbose = false;                  // -v
   bool Quiet = false;                    // -q
+  bool Utf8 = false;                     // -u, --utf-8: the UTF-8 page
 };
 
 // Reads the arguments (without the program's name). Raises EUsageError for a command line that cannot be carried

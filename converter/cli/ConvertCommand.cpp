@@ -22,8 +22,8 @@ using namespace Cli;
 constexpr std::string_view kProgram = "pelmora-convert";
 
 constexpr std::string_view kLicence =
-    "Copyright (C) 2026 the pelmora developers. All rights reserved.\n"
-    "Licence: may be installed and used without charge; no warranty is given.\n";
+    "Copyright (c) 2026 the pelmora developers\n"
+    "MIT License: free to use, copy, modify and distribute; provided without warranty.\n";
 
 // The read fault of a device: the one file error that a conversion raises for its source rather than its page.
 constexpr int kReadFault = 30;
@@ -97,7 +97,8 @@ void CheckBatchDestination(const std::string& Dest) {
 }
 
 // Converts one document in Conversion; raises what the conversion or making its folders raises, naming what failed.
-void Convert(pmrconv::TConversionContext& Conversion, const TDocument& Document, bool Batch, std::FILE* Out) {
+void Convert(pmrconv::TConversionContext& Conversion, const TDocument& Document, bool Batch,
+             const pmrconv::TConvertOptions& Page, std::FILE* Out) {
   if (!Document.EarlierSource.empty()) {
     throw EDocumentFailed("already the page of " + ShownName(Document.EarlierSource) + ", not written again",
                           Document.Dest);
@@ -114,7 +115,7 @@ void Convert(pmrconv::TConversionContext& Conversion, const TDocument& Document,
   if (Batch && Document.Dest != kStandardStream) CheckBatchDestination(Document.Dest);
   if (Document.Dest == kStandardStream) std::fflush(Out);  // the page follows what was printed before it
   try {
-    pmrconv::ConvertFile(Conversion, EndFor(Document.Source), EndFor(Document.Dest), Document.Source);
+    pmrconv::ConvertFile(Conversion, EndFor(Document.Source), EndFor(Document.Dest), Document.Source, Page);
   } catch (const pmrconv::EInOutError& error) {
     if (error.ErrorCode() == kReadFault) throw;
     throw EDocumentFailed(error.Message(), DestName(Document.Dest));
@@ -141,11 +142,13 @@ int ConvertDocuments(const std::vector<TDocument>& Documents, const TCommandOpti
   pmrconv::TConversionContext conversion;
   size_t converted = 0;
   size_t failed = 0;
+  pmrconv::TConvertOptions page;
+  if (Options.Utf8) page.Page = pmrconv::TPageKind::Utf8;
   for (const TDocument& document : Documents) {
     progress.Show(converted + failed, failed, ShownName(document.Source));
     try {
       if (document.Dest == kStandardStream) progress.Clear();  // the page may go to the same terminal
-      Convert(conversion, document, batch, Streams.Out());
+      Convert(conversion, document, batch, page, Streams.Out());
       ++converted;
       if (Options.Verbose) {
         progress.Clear();

@@ -183,6 +183,16 @@ void TCustomFileListBox::Read(const std::string& folder) {
   ShowNames(FNames);
 }
 
+bool TCustomFileListBox::SelectFile(const std::string& name) {
+  for (std::size_t index = 0; index < FNames.size(); ++index) {
+    if (FNames[index] == name) {
+      ShowSelected(static_cast<int>(index));
+      return true;
+    }
+  }
+  return false;
+}
+
 std::string TCustomFileListBox::FileName() const {
   const int index = SelectedIndex();
   if (index < 0 || static_cast<std::size_t>(index) >= FNames.size()) return {};

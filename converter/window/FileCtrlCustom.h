@@ -124,6 +124,9 @@ class TCustomFileListBox {
   // The selected file's path: its folder, a path delimiter unless the folder already ends with one, and its
   // name; empty when nothing is selected.
   std::string FileName() const;
+  // Selects the listed file of exactly this name (the program start's FILE); false, with the selection
+  // unchanged, when the list has none.
+  bool SelectFile(const std::string& name);
 
  protected:
   // Starts on the process's current folder with nothing selected; raises the file error when it cannot be
@@ -134,6 +137,8 @@ class TCustomFileListBox {
   virtual void ShowNames(const std::vector<std::string>& names) = 0;
   // The selected entry's index, -1 for none.
   virtual int SelectedIndex() const = 0;
+  // Selects the entry at index and scrolls it into view.
+  virtual void ShowSelected(int index) = 0;
 
  private:
   void Read(const std::string& folder);

@@ -50,9 +50,10 @@ void TForm1::ConvBtnClick() {
   pmrconv::ConvertFile(FConversion, source, PathNames::PageNameFor(source));
 }
 
-int RunMainWindow() {
+int RunMainWindow(const std::string& fileToSelect) {
   auto window = std::make_unique<TForm1>();
   Form1 = window.get();
+  if (!fileToSelect.empty()) Form1->FileListBox1->SelectFile(fileToSelect);
   Form1->Show();
   Forms::RunEventLoop();
   Form1 = nullptr;

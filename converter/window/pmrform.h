@@ -2,6 +2,8 @@
 // The converter's window: pick a drive, a folder and a file, and press OK to write the HTML page beside the
 // file. Written once; the form and its controls come from the toolkit of the platform (qt/ or win32/).
 
+#include <string>
+
 // The toolkit's controls header (FileCtrlQt.h or FileCtrlWin32.h, with its form), named by the toolkit that
 // the window's CMake target is built with.
 #include PELMORA_WINDOW_CONTROLS
@@ -36,8 +38,9 @@ class TForm1 : public Forms::TForm {
 // The window, created once by the program start; null before and after.
 extern TForm1* Form1;
 
-// The program start: creates Form1, shows it and runs the event loop until it is closed. Returns the exit
-// code, which is 0. Needs the toolkit's application (Qt: the QApplication).
-int RunMainWindow();
+// The program start: creates Form1 on the current folder, selects the file named fileToSelect there when it is
+// listed, shows the window and runs the event loop until it is closed. Returns the exit code, which is 0. Needs
+// the toolkit's application (Qt: the QApplication).
+int RunMainWindow(const std::string& fileToSelect = {});
 
 }  // namespace pmrform

@@ -121,17 +121,35 @@ TEST_F(CliTest, HelpAndVersionGoToStandardOutputWhateverFollows) {
     const TRun help = Run(args);
     EXPECT_EQ(help.Status, 0) << testing::PrintToString(args);
     EXPECT_TRUE(help.Out.starts_with("Usage: pelmora-convert [OPTION]... SOURCE...\n")) << help.Out;
+    EXPECT_NE(help.Out.find("  -u, --utf-8 "), std::string::npos) << help.Out;
     EXPECT_EQ(help.Err, "");
   }
   for (const char* option : {"--version", "-V"}) {
     const TRun version = Run({option});
     EXPECT_EQ(version.Status, 0);
-    EXPECT_TRUE(version.Out.starts_with("pelmora-convert ")) << version.Out;
-    EXPECT_NE(version.Out.find("\nLicence: "), std::string::npos) << version.Out;
+    EXPECT_TRUE(version.Out.starts_with("pelmora-convert 1.")) << version.Out;
+    EXPECT_NE(version.Out.find("\nMIT License: "), std::string::npos) << version.Out;
   }
   WriteAll(FDir / "-dash.rtf", "{d}");
   EXPECT_EQ(Run({"--", "-dash.rtf"}).Status, 0);  // after "--" everything is a SOURCE
   EXPECT_EQ(ReadAll(FDir / "-dash.htm"), Page("-dash.rtf", "d"));
+}
+
+TEST_F(CliTest, Utf8OptionWritesUtf8PagesForEverySource) {
+  WriteAll(FDir / "ru.rtf", "{\\rtf1\\ansi\\ansicpg1251 \\'ef\\u1088?}");
+  WriteAll(FDir / "de.rtf", "{\\'e4}");
+  for (const char* option : {"-u", "--utf-8"}) {
+    const TRun run = Run({option, "ru.rtf", "-v", "de.rtf"});
+    EXPECT_EQ(run.Status, 0) << run.Err;
+    const std::string ru = ReadAll(FDir / "ru.htm");
+    EXPECT_TRUE(ru.starts_with("<HTML>\r\n<HEAD>\r\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
+                               "charset=utf-8\">\r\n<TITLE>ru.rtf</TITLE>\r\n"))
+        << ru;
+    EXPECT_NE(ru.find("\xd0\xbf\xd1\x80\r\n</BODY>"), std::string::npos) << ru;  // "пр"
+    EXPECT_NE(ReadAll(FDir / "de.htm").find("\xc3\xa4\r\n</BODY>"), std::string::npos);  // "ä"
+  }
+  EXPECT_EQ(Run({"de.rtf"}).Status, 0);  // and without it the 8-bit page
+  EXPECT_EQ(ReadAll(FDir / "de.htm"), Page("de.rtf", "&auml;"));
 }
 
 TEST_F(CliTest, VerbosePrintsOneLinePerConvertedDocument) {

@@ -61,11 +61,12 @@ inline std::string Body(TConversionContext& Context, std::string_view Rtf) {
 class ConverterTest : public ::testing::Test {
 protected:
   std::string Body(std::string_view Rtf) { return test::Body(FContext, Rtf); }
-  std::string ConvertText(std::string_view Source, const std::string& Title) {
-    return pmrconv::ConvertText(FContext, Source, Title);
+  std::string ConvertText(std::string_view Source, const std::string& Title, const TConvertOptions& Options = {}) {
+    return pmrconv::ConvertText(FContext, Source, Title, Options);
   }
-  void ConvertText(std::string_view Source, const std::string& Title, std::string& Page) {
-    pmrconv::ConvertText(FContext, Source, Title, Page);
+  void ConvertText(std::string_view Source, const std::string& Title, std::string& Page,
+                   const TConvertOptions& Options = {}) {
+    pmrconv::ConvertText(FContext, Source, Title, Page, Options);
   }
   void ConvertFile(const std::string& SourceName, const std::string& DestName) {
     pmrconv::ConvertFile(FContext, SourceName, DestName);

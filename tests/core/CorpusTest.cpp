@@ -5,10 +5,12 @@
 
 #include <chrono>
 #include <filesystem>
+#include <regex>
 #include <vector>
 
 #include "ConvertHelpers.h"
 #include "FileHelpers.h"
+#include "Utf8Helpers.h"
 
 namespace fs = std::filesystem;
 using namespace pmrconv;
@@ -35,18 +37,30 @@ std::vector<TDocument> CorpusDocuments() {
 
 // The page of Text, converted in a context of its own; an error is a failure, and so is a conversion that takes too
 // long.
-std::string ConvertOrFail(const std::string& Text) {
+std::string ConvertOrFail(const std::string& Text, const TConvertOptions& Options = {}) {
   const auto start = std::chrono::steady_clock::now();
   TConversionContext context;
   std::string page;
   try {
-    ConvertText(context, Text, "t.rtf", page);
+    ConvertText(context, Text, "t.rtf", page, Options);
   } catch (const rtl::Exception& e) {
     ADD_FAILURE() << e.Message();
   }
   EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 10.0);
   EXPECT_TRUE(page.ends_with(kTail));
   return page;
+}
+
+// The page's breaks and table tags in order ("BR", "TD", "/TR", ...): its structure, which the clean-up of empty
+// formatting pairs does not touch.
+std::vector<std::string> Structure(std::string_view Page) {
+  static const std::regex kBlockTag("<(BR|P|/?TABLE|/?TR|/?TD)[ >]");
+  std::vector<std::string> tags;
+  const std::string page(Page);
+  for (auto it = std::sregex_iterator(page.begin(), page.end(), kBlockTag); it != std::sregex_iterator(); ++it) {
+    tags.push_back((*it)[1]);
+  }
+  return tags;
 }
 
 class Corpus : public ConverterTest {
@@ -82,6 +96,17 @@ TEST_F(Corpus, LineEndsNeverChangeThePage) {
     ++checked;
   }
   EXPECT_GT(checked, 0);
+}
+
+TEST_F(Corpus, EveryDocumentGivesAWellFormedUtf8PageOfTheSameStructure) {
+  for (const TDocument& document : FDocuments) {
+    SCOPED_TRACE(document.Name);
+    const std::string page = ConvertOrFail(document.Text);
+    const std::string utf8 = ConvertOrFail(document.Text, kUtf8Page);
+    EXPECT_TRUE(utf8.starts_with(Utf8Head("t.rtf")));
+    EXPECT_TRUE(IsUtf8(utf8));
+    EXPECT_TRUE(Structure(utf8) == Structure(page));
+  }
 }
 
 TEST_F(Corpus, NoPageIsMoreThanTwentyTimesItsDocument) {

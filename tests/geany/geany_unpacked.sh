@@ -30,7 +30,8 @@ geany_keys ctrl+Home Right Right Right Right ctrl+alt+Down
 caret=$(geany_caret "$file")
 maps=$(cat "/proc/$GEANY_PID/maps")
 geany_stop
-grep -q "$work/root/usr/lib/korvex50/Korvex50.so" <<<"$maps" \
+# The package's private folder, in the multiarch folder as the packages lay it out.
+grep -q -E "$work/root/usr/lib/([^/]+/)?korvex50/Korvex50.so" <<<"$maps" \
   || { echo "FAIL: Geany did not load the unpacked Korvex50.so"; exit 1; }
 if [ "$caret" = 20 ]; then
   echo "ok: the unpacked plugin loads the unpacked package and Ctrl+Alt+Down jumps"

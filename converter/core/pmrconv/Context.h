@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "pmrconv/HtmlOutput.h"
+#include "pmrconv/UnicodeText.h"
 
 namespace pmrconv {
 
@@ -17,6 +18,7 @@ namespace pmrconv {
 struct font {
   std::string name;
   int32_t number = 0;
+  int32_t charset = -1;  // \fcharsetN, -1 when the font names none
 };
 
 constexpr size_t kFontSlots = 201;
@@ -30,6 +32,8 @@ struct TConversionContext {
   bool HiddenText = false;               // \v in force: plain text characters are dropped
   bool BookmarkParagraph = false;        // a <P> was written for a bookmark since the last \par or \sect
   THtmlOutput Output;                    // the line buffer and the sink of the conversion under way
+  TUnicodeText* Unicode = nullptr;       // the text of a UTF-8 page during its conversion; nullptr otherwise
+  TUnicodeText UnicodeText;              // keeps its code page tables from one conversion to the next
 };
 
 }  // namespace pmrconv

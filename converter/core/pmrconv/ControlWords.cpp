@@ -188,9 +188,10 @@ std::string OpenOnce(TKind Kind, TTagStack& Stack, format& F, int32_t Level) {
   return std::string(kind.OpenTag);
 }
 
-std::string Face(const TFontTable& Fonts, std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
+std::string Face(TConversionContext& Context, std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
   int32_t n = StrToInt(W.substr(1));
-  const std::string name = FontFace(Fonts, n);
+  const std::string name = Context.Unicode != nullptr ? Context.Unicode->FontName(FontSlot(Context.FontTable, n))
+                                                     : FontFace(Context.FontTable, n);
   std::string tag = std::string(kTagKinds[kFace].OpenTag) + "\"";
   AppendEscapedAttribute(tag, std::string_view(name).substr(0, kMaxFaceName));
   tag += "\">";
@@ -245,7 +246,7 @@ std::string TranslateControlWord(TConversionContext& Context, std::string_view W
     case TAction::Open: return OpenOnce(static_cast<TKind>(rule.Kind), Stack, F, Level);
     case TAction::Close: return CloseTags(Stack, F, {kTagKinds[rule.Kind].CloseTag}, Level);
     case TAction::CloseSupSub: return CloseTags(Stack, F, {kTagKinds[kSub].CloseTag, kTagKinds[kSup].CloseTag}, Level);
-    case TAction::Face: return Face(Context.FontTable, W, Stack, F, Level);
+    case TAction::Face: return Face(Context, W, Stack, F, Level);
     case TAction::Size: return Size(W, Stack, F, Level);
     case TAction::Colour: return Colour(Context.ColourTable, W, Stack, F, Level);
   }

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "pmrconv.h"
 #include "pmrconv/Context.h"
 #include "pmrconv/HtmlOutput.h"
 #include "pmrconv/LineSource.h"
@@ -12,6 +13,7 @@ namespace pmrconv {
 // Writes the page head, reads the whole document through the group reader, and then always writes the pending line
 // buffer and the page tail and flushes Sink, also when reading failed. The first error raised, by reading or by
 // writing, propagates afterwards. Context keeps its font table; everything else in it is the conversion's own.
-void ConvertStream(TConversionContext& Context, TLineSource& Source, TPageSink& Sink, const std::string& Title);
+void ConvertStream(TConversionContext& Context, TLineSource& Source, TPageSink& Sink, const std::string& Title,
+                   const TConvertOptions& Options = {});
 
 }  // namespace pmrconv

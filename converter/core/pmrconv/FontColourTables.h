@@ -22,6 +22,8 @@ void ReadColourTable(TConversionContext& Context, TRtfScanner& Scanner);
 
 // The name of the first slot whose number is N; otherwise N becomes slot 200's number and its name is returned.
 std::string FontFace(const TFontTable& Fonts, int32_t& N);
+// The slot itself, found as FontFace finds it.
+const font& FontSlot(const TFontTable& Fonts, int32_t& N);
 
 // "#RRGGBB" from the first "red", "green" and "blue" of Entry and the digits right after each (0 when there are
 // none or they do not convert, 255 when the value is larger).

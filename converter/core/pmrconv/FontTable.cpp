@@ -9,6 +9,17 @@ namespace pmrconv {
 
 namespace {
 
+// The number of \fcharsetN, -1 when N is not a small number.
+int32_t CharsetOf(std::string_view Digits) {
+  if (Digits.empty() || Digits.size() > 5) return -1;
+  int32_t value = 0;
+  for (const char c : Digits) {
+    if (c < '0' || c > '9') return -1;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
 // Reads the table as RTF, with the scanner the readers use: the entries are the \fN words with the text that
 // follows them up to ";", whether each stands in a group of its own ({\f0\froman Times;}, as most writers lay them
 // out) or not (\f0\fswiss Helvetica;\f1\fnil Menlo;, as others do), and whatever line ends fall between or inside
@@ -63,6 +74,7 @@ private:
     FNumbered = Numbered;
     FEntryDepth = FDepth;
     FNumber = Number;
+    FCharset = -1;
     FName.clear();
   }
 
@@ -74,7 +86,7 @@ private:
 
   void Store() {
     FSlot = FCount++;
-    if (FSlot < FSlots.size()) FSlots[FSlot] = font{FName, FNumber};
+    if (FSlot < FSlots.size()) FSlots[FSlot] = font{FName, FNumber, FCharset};
     FStored = true;
   }
 
@@ -102,6 +114,9 @@ private:
       } else {
         StartEntry(number, true);
       }
+    } else if (W.starts_with("fcharset") && W.size() > 8) {
+      // The charset the name and the font's text are written in; a parameter that does not convert names none.
+      if (FActive && FDepth == FEntryDepth) FCharset = CharsetOf(W.substr(8));
     } else if (W == "falt") {
       if (FActive && FDepth == FEntryDepth + 1) {
         FAltDepth = FDepth;
@@ -134,6 +149,7 @@ private:
   bool FNumbered = false;
   int64_t FEntryDepth = -1;
   int32_t FNumber = 0;
+  int32_t FCharset = -1;
   std::string FName;
   size_t FSlot = 0;
   int64_t FAltDepth = -1;  // depth of an open {\*\falt ...} group of the entry
@@ -144,12 +160,14 @@ private:
 
 void ReadFontTable(TConversionContext& Context, TRtfScanner& Scanner) { TFontTableReader(Context, Scanner).Run(); }
 
-std::string FontFace(const TFontTable& Fonts, int32_t& N) {
+std::string FontFace(const TFontTable& Fonts, int32_t& N) { return FontSlot(Fonts, N).name; }
+
+const font& FontSlot(const TFontTable& Fonts, int32_t& N) {
   for (const font& slot : Fonts) {
-    if (slot.number == N) return slot.name;
+    if (slot.number == N) return slot;
   }
   N = Fonts.back().number;
-  return Fonts.back().name;
+  return Fonts.back();
 }
 
 }  // namespace pmrconv

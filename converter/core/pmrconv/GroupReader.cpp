@@ -77,7 +77,7 @@ private:
 class TGroupReader {
 public:
   TGroupReader(TConversionContext& Context, TRtfScanner& Scanner)
-      : FCtx(Context), FOut(Context.Output), FScanner(Scanner) {}
+      : FCtx(Context), FOut(Context.Output), FScanner(Scanner), FText(Context.Unicode) {}
 
   void Run() {
     FFrames.PushFresh();
@@ -89,21 +89,39 @@ public:
           FScanner.TakeRestOfLine();
           FFrames.PushFresh();
           FCtx.HiddenText = false;
+          if (FText != nullptr) EmitUnicode([&](std::string& Out) { FText->OpenGroup(Out); });
           break;
         case TTokenKind::CloseBrace:
           FScanner.TakeRestOfLine();
           FCtx.HiddenText = false;
+          if (FText != nullptr) EmitUnicode([&](std::string& Out) { FText->CloseGroup(Out); });
           // Emitting nothing cannot complete a chunk: the buffer was checked when it last grew.
           if (!FFrames.Top().Stack.Empty()) FOut.EmitHtml(CloseAllTags(FFrames.Top().Stack));
           FFrames.Pop();
           if (FFrames.Empty()) return;  // an extra "}" at top level ends the document
           break;
-        case TTokenKind::Symbol: FOut.EmitHtml(token.Text); break;
-        case TTokenKind::HexCode: FOut.EmitHtml(CharacterCode(token.Text)); break;
+        case TTokenKind::Symbol:
+          if (FText != nullptr) {
+            EmitUnicode([&](std::string& Out) { FText->Symbol(Out, token.Text); });
+          } else {
+            FOut.EmitHtml(token.Text);
+          }
+          break;
+        case TTokenKind::HexCode:
+          if (FText != nullptr) {
+            EmitUnicode([&](std::string& Out) { FText->EscapedByte(Out, static_cast<unsigned char>(HexToByte(token.Text))); });
+          } else {
+            FOut.EmitHtml(CharacterCode(token.Text));
+          }
+          break;
         case TTokenKind::Star: Star(token.Text); break;
         case TTokenKind::ControlWord: ControlWord(token.Text); break;
         case TTokenKind::Text:
-          if (!FCtx.HiddenText) FOut.EmitEscapedText(token.Text);
+          if (FText != nullptr) {
+            EmitUnicode([&](std::string& Out) { FText->Text(Out, token.Text, FCtx.HiddenText); });
+          } else if (!FCtx.HiddenText) {
+            FOut.EmitEscapedText(token.Text);
+          }
           break;
         case TTokenKind::Dropped: break;
         case TTokenKind::End: return;
@@ -121,7 +139,18 @@ private:
     FScanner.SkipGroup();
   }
 
+  // Runs Write on the UTF-8 page's text, which appends to the line buffer, and emits what it wrote.
+  template <typename TWrite>
+  void EmitUnicode(TWrite&& Write) {
+    FOut.EmitAppended(Write);
+  }
+
   void ControlWord(std::string_view W) {
+    if (FText != nullptr) {
+      bool taken = false;
+      EmitUnicode([&](std::string& Out) { taken = FText->ControlWord(Out, W, FCtx.HiddenText); });
+      if (taken) return;
+    }
     // The table readers leave the scan at the table's closing brace, or at the end of the input.
     if (W == "fonttbl") {
       ReadFontTable(FCtx, FScanner);
@@ -161,6 +190,7 @@ private:
   TConversionContext& FCtx;
   THtmlOutput& FOut;
   TRtfScanner& FScanner;
+  TUnicodeText* FText;  // the UTF-8 page's text; nullptr for the 8-bit page
   TGroupFrames FFrames;
 };
 

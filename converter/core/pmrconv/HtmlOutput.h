@@ -51,6 +51,12 @@ struct THtmlOutput {
     AppendEscapedText(LineBuffer, Text);
     WriteChunkIfComplete();
   }
+  // EmitHtml of what Append(std::string&) appends to the line buffer in place: spares a copy of every piece.
+  template <typename TAppend>
+  void EmitAppended(TAppend&& Append) {
+    Append(LineBuffer);
+    WriteChunkIfComplete();
+  }
 
 private:
   static constexpr size_t kChunkLength = 200;

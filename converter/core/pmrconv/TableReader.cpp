@@ -32,7 +32,7 @@ TTagStack TagsCarriedOn(const TTagStack& Stack) {
 class TTableReader {
 public:
   TTableReader(TConversionContext& Context, TRtfScanner& Scanner)
-      : FCtx(Context), FOut(Context.Output), FScanner(Scanner) {}
+      : FCtx(Context), FOut(Context.Output), FScanner(Scanner), FText(Context.Unicode) {}
 
   void Run() {
     ResetFormat(FFormat, TResetScope::All);
@@ -42,26 +42,43 @@ public:
     while (FFormat.table != tsNone) {
       const TToken token = FScanner.Next();
       switch (token.Kind) {
-        case TTokenKind::OpenBrace: ++FLevel; break;
+        case TTokenKind::OpenBrace:
+          if (FText != nullptr) WriteUnicode([&](std::string& Out) { FText->OpenGroup(Out); });
+          ++FLevel;
+          break;
         case TTokenKind::CloseBrace:
+          if (FText != nullptr) WriteUnicode([&](std::string& Out) { FText->CloseGroup(Out); });
           Write(CloseTagsFromLevel(FStack, FLevel));
           --FLevel;
           break;
-        case TTokenKind::Symbol: Write(token.Text); break;
-        case TTokenKind::HexCode: Write(CharacterCode(token.Text)); break;
+        case TTokenKind::Symbol:
+          if (FText != nullptr) {
+            WriteUnicode([&](std::string& Out) { FText->Symbol(Out, token.Text); });
+          } else {
+            Write(token.Text);
+          }
+          break;
+        case TTokenKind::HexCode:
+          if (FText != nullptr) {
+            WriteUnicode([&](std::string& Out) { FText->EscapedByte(Out, static_cast<unsigned char>(HexToByte(token.Text))); });
+          } else {
+            Write(CharacterCode(token.Text));
+          }
+          break;
         case TTokenKind::Star: FScanner.SkipGroup(); break;
         case TTokenKind::ControlWord: ControlWord(token); break;
         case TTokenKind::Text:
-          if (!FCtx.HiddenText) WriteText(token.Text);
+          if (FText != nullptr) {
+            WriteUnicode([&](std::string& Out) { FText->Text(Out, token.Text, FCtx.HiddenText); });
+          } else if (!FCtx.HiddenText) {
+            WriteText(token.Text);
+          }
           break;
         case TTokenKind::Dropped: break;
         case TTokenKind::End:
           // The input ended inside the table: no "</TABLE>". Text read ahead has only gone into the dropped cell
           // text, so the group reader reads it from the look-ahead's first word; nothing else is read again.
-          if (FScanner.Marked()) {
-            FCtx.HiddenText = FHiddenAtLookAhead;
-            FScanner.Rewind();
-          }
+          if (FScanner.Marked()) RewindLookAhead();
           return;
       }
     }
@@ -78,6 +95,21 @@ private:
     }
   }
 
+  // Runs WriteTo on the UTF-8 page's text with an output of its own, and writes what it wrote.
+  template <typename TWrite>
+  void WriteUnicode(TWrite&& WriteTo) {
+    FUnicodeOut.clear();
+    WriteTo(FUnicodeOut);
+    if (!FUnicodeOut.empty()) Write(FUnicodeOut);
+  }
+
+  // Back to where the look-ahead began: the scan, hidden text and the UTF-8 page's text as they were then.
+  void RewindLookAhead() {
+    FCtx.HiddenText = FHiddenAtLookAhead;
+    if (FText != nullptr) FText->Rewind(FTextAtLookAhead);
+    FScanner.Rewind();
+  }
+
   // Write of Text escaped, without a copy of its own.
   void WriteText(std::string_view Text) {
     if (CollectsCellText()) {
@@ -89,6 +121,11 @@ private:
 
   void ControlWord(const TToken& Token) {
     const std::string_view w = Token.Text;  // lives in the working line: compared before the line changes
+    if (FText != nullptr) {
+      bool taken = false;
+      WriteUnicode([&](std::string& Out) { taken = FText->ControlWord(Out, w, FCtx.HiddenText); });
+      if (taken) return;
+    }
     if (IsSkippedDestinationInTable(w)) {
       const std::string_view html = SkipDestination(FScanner, w);
       if (!html.empty()) Write(html);
@@ -139,13 +176,13 @@ private:
         // the look-ahead's first word again, with hidden text as it was when the look-ahead began.
         CloseAllTags(FStack);
         FFormat.table = tsNone;
-        FCtx.HiddenText = FHiddenAtLookAhead;
         FOut.EmitHtml("</TABLE><P>");
-        FScanner.Rewind();
+        RewindLookAhead();
         return;
       }
       FScanner.Mark();
       FHiddenAtLookAhead = FCtx.HiddenText;
+      if (FText != nullptr) FTextAtLookAhead = FText->Mark();
     }
     if (Pard) Write(TranslateControlWord(FCtx, "pard", FStack, FFormat, FLevel));
   }
@@ -158,6 +195,9 @@ private:
   int32_t FLevel = 0;
   std::string FCellText;
   bool FHiddenAtLookAhead = false;
+  TUnicodeText* FText;  // the UTF-8 page's text; nullptr for the 8-bit page
+  TUnicodeText::TMark FTextAtLookAhead;
+  std::string FUnicodeOut;
 };
 
 }  // namespace

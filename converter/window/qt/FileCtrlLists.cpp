@@ -100,4 +100,9 @@ int TFileListBox::SelectedIndex() const {
   return selected.isEmpty() ? -1 : row(selected.front());
 }
 
+void TFileListBox::ShowSelected(int index) {
+  setCurrentRow(index);
+  scrollToItem(item(index));
+}
+
 }  // namespace FileCtrl

@@ -51,6 +51,7 @@ class TFileListBox : public QListWidget, public TCustomFileListBox {
  protected:
   void ShowNames(const std::vector<std::string>& names) override;
   int SelectedIndex() const override;
+  void ShowSelected(int index) override;
 };
 
 // Push button with a picture; a press runs OnClick. OK: caption "OK", a check mark, the window's default

@@ -2,6 +2,7 @@
 #include "TFormQt.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QStringDecoder>
@@ -14,6 +15,8 @@ TForm::TForm(const char* name) : QDialog(nullptr) {
   setObjectName(QString::fromLatin1(name));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                  Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  // The program's icon, the one pelmora.exe carries (sizes 16, 32 and 48), for the title bar and task bar.
+  setWindowIcon(QIcon(QStringLiteral(":/pelmora/pelmora.ico")));
 }
 
 void TForm::SetCaption(const std::string& caption) {

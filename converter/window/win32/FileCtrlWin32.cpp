@@ -166,6 +166,11 @@ int TFileListBox::SelectedIndex() const {
   return static_cast<int>(Send(Handle(), LB_GETCURSEL));
 }
 
+void TFileListBox::ShowSelected(int index) {
+  // A single-selection list box scrolls the entry it selects into view itself.
+  Send(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index));
+}
+
 TBitBtn::TBitBtn(Forms::TForm& form, TBitBtnKind kind)
     : TWinControl(form, L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0), FKind(kind) {
   SetWindowTextW(Handle(), Forms::WideText(CaptionOf(kind)).c_str());

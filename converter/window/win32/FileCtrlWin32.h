@@ -63,6 +63,7 @@ class TFileListBox : public Forms::TWinControl, public TCustomFileListBox {
  protected:
   void ShowNames(const std::vector<std::string>& names) override;
   int SelectedIndex() const override;
+  void ShowSelected(int index) override;
 };
 
 // Push button with a picture; a press runs OnClick. OK: caption "OK", a check mark, the window's default

@@ -140,6 +140,20 @@ TEST_F(Window, AnotherDriveMovesBothListsAndComingBackReturnsToTheFolder) {
   EXPECT_TRUE(errors.Shown.empty());
 }
 
+TEST_F(Window, SelectFileTakesOnlyAListedNameAndKeepsTheSelectionOtherwise) {
+  folder.Write("b.rtf", kLetter);
+  Reread();
+  ASSERT_TRUE(form->FileListBox1->SelectFile("b.rtf"));
+  EXPECT_EQ(std::filesystem::path(form->FileListBox1->FileName()), std::filesystem::path(folder / "b.rtf"));
+  EXPECT_FALSE(form->FileListBox1->SelectFile("B.RTF"));
+  EXPECT_FALSE(form->FileListBox1->SelectFile("sub"));
+  EXPECT_EQ(std::filesystem::path(form->FileListBox1->FileName()), std::filesystem::path(folder / "b.rtf"));
+}
+
+TEST_F(Window, CarriesTheProgramIcon) {
+  EXPECT_FALSE(form->windowIcon().availableSizes().isEmpty());
+}
+
 TEST_F(Window, TabOrderAndDefaultButtonFollowTheLayout) {
   EXPECT_TRUE(form->ConvBtn->isDefault());
   const std::vector<QWidget*> order = {form->DirectoryListBox1, form->FileListBox1, form->DriveComboBox1,
@@ -185,7 +199,7 @@ TEST(ErrorBox, IsAnApplicationModalStopBoxWithOneOkButton) {
 namespace {
 
 // Runs the program start while the action closes its window; fails the test if the window is still open later.
-int RunClosedBy(void (*close)()) {
+int RunClosedBy(void (*close)(), const std::string& fileToSelect = {}) {
   QTimer::singleShot(0, close);
   bool stillOpen = false;
   QTimer watchdog;
@@ -195,13 +209,28 @@ int RunClosedBy(void (*close)()) {
     QApplication::closeAllWindows();
   });
   watchdog.start(5000);
-  const int code = pmrform::RunMainWindow();
+  const int code = pmrform::RunMainWindow(fileToSelect);
   EXPECT_FALSE(stillOpen);
   EXPECT_EQ(pmrform::Form1, nullptr);
   return code;
 }
 
 }  // namespace
+
+TEST(ProgramStart, SelectsTheFileItIsGivenAndNothingForAMissingOne) {
+  TTestFolder folder;
+  folder.Write("a.rtf", kLetter);
+  folder.Write("letter.rtf", kLetter);
+  static std::string selected;
+  const auto takeSelectionAndClose = [] {
+    selected = pmrform::Form1->FileListBox1->FileName();
+    pmrform::Form1->windowHandle()->close();
+  };
+  EXPECT_EQ(RunClosedBy(takeSelectionAndClose, "letter.rtf"), 0);
+  EXPECT_EQ(std::filesystem::path(selected), std::filesystem::path(folder / "letter.rtf"));
+  EXPECT_EQ(RunClosedBy(takeSelectionAndClose, "missing.rtf"), 0);
+  EXPECT_EQ(selected, "");
+}
 
 TEST(ProgramStart, EndsWithExitCodeZeroHoweverTheWindowIsClosed) {
   TTestFolder folder;

@@ -158,6 +158,16 @@ TEST_F(WinWindow, FileListShowsVisibleFilesSortedWithoutFoldersAndReadsOnlyOnAFo
                      FILE_ATTRIBUTE_NORMAL);  // so the folder can be removed
 }
 
+TEST_F(WinWindow, SelectFileSelectsTheListedNameOnlyAndTheWindowHasItsIcon) {
+  const HWND list = form->FileListBox1->Handle();
+  ASSERT_TRUE(form->FileListBox1->SelectFile("letter.rtf"));
+  EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(form->FileListBox1->FileName(), folder / "letter.rtf");
+  EXPECT_FALSE(form->FileListBox1->SelectFile("missing.rtf"));
+  EXPECT_EQ(form->FileListBox1->FileName(), folder / "letter.rtf");
+  EXPECT_NE(GetClassLongPtrA(form->Handle(), GCLP_HICON), 0);
+}
+
 TEST_F(WinWindow, DriveBoxListsWinesDrivesInLetterOrderAndStartsOnTheCurrentOne) {
   const auto items = Items(form->DriveComboBox1->Handle(), CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
   ASSERT_GE(items.size(), 2u);  // a Wine prefix has c: and z: at least
