@@ -11,6 +11,7 @@
 
 #include "ConvertHelpers.h"
 #include "FileHelpers.h"
+#include "Utf8Helpers.h"
 
 namespace fs = std::filesystem;
 using namespace pmrconv;
@@ -37,8 +38,22 @@ TEST(Contexts, FontsCarryOverWithinAContextAndNotToAnother) {
             "<FONT FACE=\"Verdana\">a</FONT><FONT FACE=\"\">b</FONT><FONT FACE=\"\"><CENTER>c</CENTER></FONT>");
 }
 
-// Each thread converts its own documents in its own context, over and over, while the other does the same; every
-// page must be the one that converting them one after the other gives.
+// The UTF-8 page decodes a font's text and name by the charset that the font table of its own context gave it.
+TEST(Contexts, Utf8PagesDecodeByTheFontsOfTheirOwnContext) {
+  constexpr std::string_view kGreekFont = "{\\rtf1\\ansi{\\fonttbl{\\f3\\fcharset161 \\'c1lfa;}}x}";
+  constexpr std::string_view kUsesGreek = "{\\rtf1\\ansi\\f3 \\'e1}";  // no font table of its own
+  TConversionContext first;
+  ConvertText(first, kGreekFont, "a.rtf", kUtf8Page);
+  EXPECT_EQ(Utf8Body(first, kUsesGreek), U8(u8"<FONT FACE=\"\u0391lfa\">\u03b1</FONT>"));
+  // The 8-bit page of the same context keeps the name's bytes; the UTF-8 page after it decodes them again.
+  EXPECT_EQ(Body(first, kUsesGreek), "<FONT FACE=\"\xc1lfa\">\xe1</FONT>");
+  EXPECT_EQ(Utf8Body(first, kUsesGreek), U8(u8"<FONT FACE=\"\u0391lfa\">\u03b1</FONT>"));
+  TConversionContext second;
+  EXPECT_EQ(Utf8Body(second, kUsesGreek), U8(u8"<FONT FACE=\"\">\u00e1</FONT>"));
+}
+
+// Each thread converts its own documents to both pages in its own context, over and over, while the other does the
+// same; every page must be the one that converting them one after the other gives.
 TEST(Contexts, TwoThreadsConvertDifferentDocumentsAtOnceAsOneAfterTheOther) {
   const std::string letter = ReadAll(fs::path(PMRCONV_EXAMPLES_DIR) / "letter.rtf");
   const std::vector<std::vector<std::string>> documents = {
@@ -49,9 +64,13 @@ TEST(Contexts, TwoThreadsConvertDifferentDocumentsAtOnceAsOneAfterTheOther) {
   std::vector<std::vector<std::string>> expected(documents.size());
   for (size_t t = 0; t < documents.size(); ++t) {
     TConversionContext context;
-    for (const std::string& document : documents[t]) expected[t].push_back(ConvertText(context, document, "t.rtf"));
+    for (const std::string& document : documents[t]) {
+      expected[t].push_back(ConvertText(context, document, "t.rtf"));
+      expected[t].push_back(ConvertText(context, document, "t.rtf", kUtf8Page));
+    }
   }
-  ASSERT_NE(expected[0][1], expected[1][1]) << "the second document must read the fonts its thread left";
+  ASSERT_NE(expected[0][2], expected[1][2]) << "the second document must read the fonts its thread left";
+  ASSERT_NE(expected[0][3], expected[1][3]) << "on both pages";
 
   constexpr int kRounds = 100;
   std::atomic<int> wrong{0};
@@ -66,7 +85,9 @@ TEST(Contexts, TwoThreadsConvertDifferentDocumentsAtOnceAsOneAfterTheOther) {
       for (int round = 0; round < kRounds; ++round) {
         for (size_t d = 0; d < documents[t].size(); ++d) {
           ConvertText(context, documents[t][d], "t.rtf", page);
-          if (page != expected[t][d]) wrong.fetch_add(1);
+          if (page != expected[t][2 * d]) wrong.fetch_add(1);
+          ConvertText(context, documents[t][d], "t.rtf", page, kUtf8Page);
+          if (page != expected[t][2 * d + 1]) wrong.fetch_add(1);
         }
       }
     });
