@@ -20,7 +20,9 @@ geany_session_start_x() {
   [ -n "${1:-}" ] && fb=(-fbdir "$1")
   fifo=$(mktemp -u "${TMPDIR:-/tmp}/korvex-geany-xvfb.XXXXXX")
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp "${fb[@]}" 3>"$fifo" >/dev/null 2>&1 &
+  # -noreset: without it the server resets whenever its last client (an xdotool, a stopped program) leaves,
+  # and a program that connects during the reset fails with "cannot open display".
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset "${fb[@]}" 3>"$fifo" >/dev/null 2>&1 &
   GEANY_SESSION_XVFB=$!
   display=
   read -r -t 20 display <"$fifo"

@@ -9,7 +9,9 @@ if ! command -v Xvfb >/dev/null; then
 fi
 fifo=$(mktemp -u "${TMPDIR:-/tmp}/pelmora-xvfb.XXXXXX")
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+# -noreset: without it the server resets whenever its last client (an xdotool, a stopped program) leaves,
+# and a program that connects during the reset fails with "cannot open display".
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
 server=$!
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -f "$fifo"' EXIT
 display=
