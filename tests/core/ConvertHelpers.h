@@ -44,16 +44,20 @@ inline std::string BodyOf(const std::string& Page, std::string_view Title = "t.r
   return Page.substr(head.size(), Page.size() - head.size() - kTail.size());
 }
 
-// The body of Rtf converted in Context as one string: the body lines without their line ends, joined.
-inline std::string Body(TConversionContext& Context, std::string_view Rtf) {
-  std::string body = BodyOf(ConvertText(Context, Rtf, "t.rtf"));
+// Lines without their line ends, joined.
+inline std::string Joined(std::string_view Lines) {
   std::string joined;
-  for (size_t at = 0; at < body.size();) {
-    const size_t end = body.find("\r\n", at);
-    joined += body.substr(at, end - at);
-    at = end == std::string::npos ? body.size() : end + 2;
+  for (size_t at = 0; at < Lines.size();) {
+    const size_t end = Lines.find("\r\n", at);
+    joined += Lines.substr(at, end - at);
+    at = end == std::string_view::npos ? Lines.size() : end + 2;
   }
   return joined;
+}
+
+// The body of Rtf converted in Context as one string: the body lines without their line ends, joined.
+inline std::string Body(TConversionContext& Context, std::string_view Rtf) {
+  return Joined(BodyOf(ConvertText(Context, Rtf, "t.rtf")));
 }
 
 // Every test converts in a context of its own, which starts with a font table as at process start; the

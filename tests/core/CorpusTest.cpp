@@ -54,7 +54,7 @@ std::string ConvertOrFail(const std::string& Text, const TConvertOptions& Option
 // The page's breaks and table tags in order ("BR", "TD", "/TR", ...): its structure, which the clean-up of empty
 // formatting pairs does not touch.
 std::vector<std::string> Structure(std::string_view Page) {
-  static const std::regex kBlockTag("<(BR|P|/?TABLE|/?TR|/?TD)[ >]");
+  static const std::regex kBlockTag("<(BR|P|/?TABLE|/?TR|/?TD)[ \\r>]");
   std::vector<std::string> tags;
   const std::string page(Page);
   for (auto it = std::sregex_iterator(page.begin(), page.end(), kBlockTag); it != std::sregex_iterator(); ++it) {

@@ -75,3 +75,20 @@ TEST_F(LineBufferTest, WritesOnlyAfterMoreThan200CharactersEndingInATag) {
   EmitHtml("<I></I><BR>");  // cleaned before it is written
   EXPECT_EQ(FPage, std::string(300, 'y') + "&lt;<BR>\r\n");
 }
+
+TEST_F(LineBufferTest, LineEndsInsideTagsKeepWordsWholeAndLinesEndingInTextJoinTheNext) {
+  FOutput.LineEndsInsideTags = true;
+  const std::string text(199, 'x');
+  EmitHtml(text);
+  EmitHtml("</B>");  // the line end goes before the tag's ">", which starts the next line
+  EXPECT_EQ(FPage, text + "</B\r\n>");
+  EmitHtml("y");
+  EXPECT_EQ(FPage, text + "</B\r\n>");
+
+  // A line that the clean-up leaves ending in text is written without a line end: the next line continues it.
+  FPage.clear();
+  EmitHtml(std::string(300, 'z') + "<I></I>");
+  EXPECT_EQ(FPage, "y" + std::string(300, 'z'));
+  EmitHtml(std::string(200, 'w') + "<BR>");
+  EXPECT_EQ(FPage, "y" + std::string(300, 'z') + std::string(200, 'w') + "<BR\r\n>");
+}

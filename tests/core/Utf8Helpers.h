@@ -28,14 +28,7 @@ inline std::string Utf8Body(TConversionContext& Context, std::string_view Rtf) {
   EXPECT_TRUE(page.starts_with(head)) << page;
   EXPECT_TRUE(page.ends_with(kTail)) << page;
   if (!page.starts_with(head) || !page.ends_with(kTail)) return page;
-  const std::string body = page.substr(head.size(), page.size() - head.size() - kTail.size());
-  std::string joined;
-  for (size_t at = 0; at < body.size();) {
-    const size_t end = body.find("\r\n", at);
-    joined += body.substr(at, end - at);
-    at = end == std::string::npos ? body.size() : end + 2;
-  }
-  return joined;
+  return Joined(std::string_view(page).substr(head.size(), page.size() - head.size() - kTail.size()));
 }
 
 // Whether Text is well-formed UTF-8.

@@ -47,6 +47,7 @@ void ConvertStream(TConversionContext& Context, TLineSource& Source, TPageSink& 
                    const TConvertOptions& Options) {
   TConversionContext& ctx = Context;
   ctx.Output.LineBuffer.clear();
+  ctx.Output.LineEndsInsideTags = Options.Page == TPageKind::Utf8;
   ctx.BookmarkParagraph = false;
   ctx.ColourTable.clear();
   const bool utf8 = Options.Page == TPageKind::Utf8;

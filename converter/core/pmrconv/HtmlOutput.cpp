@@ -72,6 +72,17 @@ void AppendEscapedAttribute(std::string& Out, std::string_view Text) {
   AppendEscaped(Out, Text, kAttributeEscapes);
 }
 
+void THtmlOutput::WriteCleanLine(std::string_view Line) {
+  if (!LineEndsInsideTags) {
+    WriteLine(*Sink, Line);
+  } else if (Line.ends_with('>')) {
+    Sink->Write(Line.substr(0, Line.size() - 1));
+    Sink->Write("\r\n>");
+  } else {
+    Sink->Write(Line);
+  }
+}
+
 void THtmlOutput::WriteChunk() {
   // The buffer is empty before the line is written, also when writing fails; its storage is kept otherwise.
   std::string chunk;
@@ -79,9 +90,9 @@ void THtmlOutput::WriteChunk() {
   if (Sink != nullptr) {
     // Most chunks hold no empty pair: they go out as they are, without the clean-up's copies.
     if (detail::CleanPassChangesNothing(chunk)) {
-      WriteLine(*Sink, chunk);
+      WriteCleanLine(chunk);
     } else {
-      WriteLine(*Sink, CleanEmptyTags(chunk));
+      WriteCleanLine(CleanEmptyTags(chunk));
     }
   }
   chunk.clear();

@@ -39,6 +39,10 @@ void AppendEscapedAttribute(std::string& Out, std::string_view Text);
 struct THtmlOutput {
   std::string LineBuffer;     // HTML not yet written
   TPageSink* Sink = nullptr;  // where the lines go; nothing is written without one
+  // A line end between two tags shows in a browser as a space, and a line often ends inside a word whose pieces
+  // carry different formatting. When set, a line end goes inside the tag that ends the line ("</FONT" CR LF
+  // ">"), where a browser ignores it, and a line that the clean-up leaves ending in text gets none.
+  bool LineEndsInsideTags = false;
 
   // Appends HTML to the line buffer; once more than 200 characters have gathered and the last one closes a tag,
   // they are written, cleaned by CleanEmptyTags, as one line to the sink.
@@ -66,6 +70,7 @@ private:
     if (LineBuffer.size() > kChunkLength && LineBuffer.back() == '>') WriteChunk();
   }
   void WriteChunk();
+  void WriteCleanLine(std::string_view Line);
 };
 
 // Removes formatting tag pairs that enclose nothing, pass after pass until nothing changes.
