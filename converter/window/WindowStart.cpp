@@ -4,6 +4,9 @@
 #include <system_error>
 #include <utility>
 
+#include "Forms.h"
+#include "pmrform.h"
+
 namespace WindowStart {
 
 const char* const kHelpText =
@@ -73,6 +76,17 @@ TStart ParseArguments(std::span<const std::string> args) {
     start.File = given.filename().string();
   }
   return start;
+}
+
+int RunWindow(const TStart& Start) {
+  std::error_code ignored;
+  if (!Start.Folder.empty()) std::filesystem::current_path(Start.Folder, ignored);
+  try {
+    return pmrform::RunMainWindow(Start.File);
+  } catch (const std::exception& error) {
+    Forms::ShowException(error);
+    return 1;
+  }
 }
 
 }  // namespace WindowStart

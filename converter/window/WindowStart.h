@@ -20,6 +20,12 @@ struct TStart {
 // document that does not exist (yet) still opens its folder.
 TStart ParseArguments(std::span<const std::string> args);
 
+// For Run: enters Start.Folder (one that cannot be entered leaves the window on the current folder, as a
+// desktop's start would) and runs the main window there with Start.File selected. An error that keeps the window
+// from being built (the folder cannot be read) is shown, and the program ends as a failure (1). Needs the
+// toolkit's application.
+int RunWindow(const TStart& Start);
+
 // What --help prints.
 extern const char* const kHelpText;
 // What --version prints: name, version, copyright and licence.

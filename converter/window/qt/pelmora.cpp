@@ -1,14 +1,10 @@
 // pelmora: the converter window.
 #include <QApplication>
 #include <cstdio>
-#include <filesystem>
 #include <string>
-#include <system_error>
 #include <vector>
 
-#include "Forms.h"
 #include "WindowStart.h"
-#include "pmrform.h"
 
 int main(int argc, char** argv) {
   // Read before Qt starts, so that --help and --version also work without a display.
@@ -24,14 +20,5 @@ int main(int argc, char** argv) {
   }
 
   QApplication application(argc, argv);
-  // A folder that cannot be entered leaves the window on the current one, as a desktop's start would.
-  std::error_code ignored;
-  if (!start.Folder.empty()) std::filesystem::current_path(start.Folder, ignored);
-  try {
-    return pmrform::RunMainWindow(start.File);
-  } catch (const std::exception& error) {
-    // The window could not be built, e.g. the current folder cannot be read: say why, and end as a failure.
-    Forms::ShowException(error);
-    return 1;
-  }
+  return WindowStart::RunWindow(start);
 }

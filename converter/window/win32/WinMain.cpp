@@ -2,14 +2,10 @@
 #include <windows.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
-#include <system_error>
 #include <vector>
 
-#include "Forms.h"
 #include "WindowStart.h"
-#include "pmrform.h"
 
 namespace {
 
@@ -50,14 +46,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       return 2;
     case WindowStart::TAction::Run: break;
   }
-  // A folder that cannot be entered leaves the window on the current one.
-  std::error_code ignored;
-  if (!start.Folder.empty()) std::filesystem::current_path(start.Folder, ignored);
-  try {
-    return pmrform::RunMainWindow(start.File);
-  } catch (const std::exception& error) {
-    // The window could not be built, e.g. the current folder cannot be read: say why, and end as a failure.
-    Forms::ShowException(error);
-    return 1;
-  }
+  return WindowStart::RunWindow(start);
 }
