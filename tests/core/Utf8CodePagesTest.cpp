@@ -91,6 +91,9 @@ TEST_F(Utf8CodePages, FontNamesAreDecodedByTheirOwnCharset) {
   // The 8-bit page keeps the bytes as the document has them.
   EXPECT_EQ(Body(WithFont("\\ansi", "\\fcharset128 \\'82\\'6c\\'82\\'72 Gothic", "\\f1 x")),
             "<FONT FACE=\"\x82l\x82r Gothic\">x</FONT>");
+  // A face name is cut after 31 characters, never inside one: 40 Cyrillic letters give 31 of them.
+  EXPECT_EQ(Utf8Body(WithFont("\\ansi", "\\fcharset204 " + Repeat("\\'e0", 40), "\\f1 x")),
+            "<FONT FACE=\"" + Repeat(U8(u8"\u0430"), 31) + "\">x</FONT>");
 }
 
 TEST_F(Utf8CodePages, SymbolFontsGiveGreekLettersOrPrivateUseCharacters) {

@@ -188,12 +188,23 @@ std::string OpenOnce(TKind Kind, TTagStack& Stack, format& F, int32_t Level) {
   return std::string(kind.OpenTag);
 }
 
+// The first Characters characters of the UTF-8 text Name: a cut never falls inside a character.
+std::string_view Utf8Prefix(std::string_view Name, size_t Characters) {
+  size_t at = 0;
+  for (size_t seen = 0; at < Name.size(); ++at) {
+    const bool starts = (static_cast<unsigned char>(Name[at]) & 0xC0) != 0x80;
+    if (starts && seen++ == Characters) break;
+  }
+  return Name.substr(0, at);
+}
+
 std::string Face(TConversionContext& Context, std::string_view W, TTagStack& Stack, format& F, int32_t Level) {
   int32_t n = StrToInt(W.substr(1));
   const std::string name = Context.Unicode != nullptr ? Context.Unicode->FontName(FontSlot(Context.FontTable, n))
                                                      : FontFace(Context.FontTable, n);
   std::string tag = std::string(kTagKinds[kFace].OpenTag) + "\"";
-  AppendEscapedAttribute(tag, std::string_view(name).substr(0, kMaxFaceName));
+  AppendEscapedAttribute(tag, Context.Unicode != nullptr ? Utf8Prefix(name, kMaxFaceName)
+                                                         : std::string_view(name).substr(0, kMaxFaceName));
   tag += "\">";
   std::string result = CloseFontKind(kFace, Stack, F, Level);
   result += tag;
