@@ -18,11 +18,13 @@ geany_session_require() {
 geany_session_start_x() {
   local fifo display fb=()
   [ -n "${1:-}" ] && fb=(-fbdir "$1")
+  GEANY_SESSION_FBDIR=${1:-}
   fifo=$(mktemp -u "${TMPDIR:-/tmp}/korvex-geany-xvfb.XXXXXX")
   mkfifo "$fifo"
+  GEANY_SESSION_XVFB_LOG=$fifo.log
   # -noreset: without it the server resets whenever its last client (an xdotool, a stopped program) leaves,
   # and a program that connects during the reset fails with "cannot open display".
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset "${fb[@]}" 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset "${fb[@]}" 3>"$fifo" >"$GEANY_SESSION_XVFB_LOG" 2>&1 &
   GEANY_SESSION_XVFB=$!
   display=
   read -r -t 20 display <"$fifo"
@@ -41,6 +43,19 @@ geany_session_stop() {
     wait "$GEANY_SESSION_XVFB" 2>/dev/null
     GEANY_SESSION_XVFB=
   fi
+  rm -f "${GEANY_SESSION_XVFB_LOG:-}"
+}
+
+# geany_session_check_x: when the X server has ended, says so with its messages and starts a new one.
+geany_session_check_x() {
+  if kill -0 "$GEANY_SESSION_XVFB" 2>/dev/null; then
+    echo "note: the X server $DISPLAY is running" >&2
+    return
+  fi
+  echo "note: the X server $DISPLAY has ended; its messages:" >&2
+  cat "$GEANY_SESSION_XVFB_LOG" >&2
+  rm -f "$GEANY_SESSION_XVFB_LOG"
+  geany_session_start_x "$GEANY_SESSION_FBDIR"
 }
 
 # geany_config DIR PLUGIN ACTIVE [FOLDER]: a configuration folder for Geany with PLUGIN in DIR/plugins/, enabled
@@ -76,22 +91,32 @@ CONF
 # geany_start DIR FILE [ARGS...]: starts Geany with configuration DIR on FILE and waits for its window, which
 # gets the keyboard. Sets GEANY_PID and GEANY_WINDOW; its messages go to DIR/geany.log.
 geany_start() {
-  local dir=$1 file=$2 tries
+  local dir=$1 file=$2 tries attempt
   shift 2
-  geany --config="$dir" --new-instance --no-session "$@" "$file" >"$dir/geany.log" 2>&1 &
-  GEANY_PID=$!
-  GEANY_CONFIG_DIR=$dir
-  GEANY_WINDOW=
-  for ((tries = 0; tries < 100; tries++)); do
-    GEANY_WINDOW=$(xdotool search --name "^$(basename "$file") - " 2>/dev/null | head -1) || true
+  for attempt in 1 2; do
+    geany --config="$dir" --new-instance --no-session "$@" "$file" >"$dir/geany.log" 2>&1 &
+    GEANY_PID=$!
+    GEANY_CONFIG_DIR=$dir
+    GEANY_WINDOW=
+    for ((tries = 0; tries < 100; tries++)); do
+      GEANY_WINDOW=$(xdotool search --name "^$(basename "$file") - " 2>/dev/null | head -1) || true
+      [ -n "$GEANY_WINDOW" ] && break
+      kill -0 "$GEANY_PID" 2>/dev/null || break
+      sleep 0.2
+    done
     [ -n "$GEANY_WINDOW" ] && break
-    sleep 0.2
-  done
-  if [ -z "$GEANY_WINDOW" ]; then
+    geany_stop
+    # Geany's own start is not under test: one that found no display is reported and tried once more.
+    if [ "$attempt" = 1 ] && grep -q "cannot open display" "$dir/geany.log"; then
+      echo "note: Geany found no display, starting it once more; its log:" >&2
+      cat "$dir/geany.log" >&2
+      geany_session_check_x
+      continue
+    fi
     echo "FAIL: Geany's window did not appear; its log:" >&2
     cat "$dir/geany.log" >&2
     return 1
-  fi
+  done
   sleep 0.5  # the plugin is enabled once the window shows; let the first draw settle
   geany_focus
 }
