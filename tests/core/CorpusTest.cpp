@@ -88,10 +88,12 @@ TEST_F(Corpus, LineEndsNeverChangeThePage) {
   for (const TDocument& document : FDocuments) {
     if (document.Text.find("\\bin") != std::string::npos) continue;  // line ends inside binary data are data
     SCOPED_TRACE(document.Name);
-    const std::string crlf = ConvertOrFail(WithLineEnds(document.Text, "\r\n"));
-    for (const char* end : {"\n", "\r"}) {
-      EXPECT_TRUE(ConvertOrFail(WithLineEnds(document.Text, end)) == crlf)
-          << "differs with " << testing::PrintToString(end);
+    for (const TConvertOptions& options : {TConvertOptions{}, kUtf8Page}) {
+      const std::string crlf = ConvertOrFail(WithLineEnds(document.Text, "\r\n"), options);
+      for (const char* end : {"\n", "\r"}) {
+        EXPECT_TRUE(ConvertOrFail(WithLineEnds(document.Text, end), options) == crlf)
+            << "differs with " << testing::PrintToString(end) << (options.Page == TPageKind::Utf8 ? " (UTF-8)" : "");
+      }
     }
     ++checked;
   }
