@@ -46,13 +46,20 @@ geany_session_stop() {
   rm -f "${GEANY_SESSION_XVFB_LOG:-}"
 }
 
-# geany_session_check_x: when the X server has ended, says so with its messages and starts a new one.
+# geany_session_check_x: when the X server has ended, or runs but takes no client, says so with its messages and
+# starts a new one.
 geany_session_check_x() {
   if kill -0 "$GEANY_SESSION_XVFB" 2>/dev/null; then
-    echo "note: the X server $DISPLAY is running" >&2
-    return
+    if xdotool getmouselocation >/dev/null 2>&1; then
+      echo "note: the X server $DISPLAY is running and takes clients" >&2
+      return
+    fi
+    echo "note: the X server $DISPLAY runs but takes no client; its messages:" >&2
+    kill "$GEANY_SESSION_XVFB" 2>/dev/null
+    wait "$GEANY_SESSION_XVFB" 2>/dev/null
+  else
+    echo "note: the X server $DISPLAY has ended; its messages:" >&2
   fi
-  echo "note: the X server $DISPLAY has ended; its messages:" >&2
   cat "$GEANY_SESSION_XVFB_LOG" >&2
   rm -f "$GEANY_SESSION_XVFB_LOG"
   geany_session_start_x "$GEANY_SESSION_FBDIR"
