@@ -47,10 +47,10 @@ void ConvertStream(TConversionContext& Context, TLineSource& Source, TPageSink& 
                    const TConvertOptions& Options) {
   TConversionContext& ctx = Context;
   ctx.Output.LineBuffer.clear();
-  ctx.Output.LineEndsInsideTags = Options.Page == TPageKind::Utf8;
   ctx.BookmarkParagraph = false;
   ctx.ColourTable.clear();
   const bool utf8 = Options.Page == TPageKind::Utf8;
+  ctx.Output.LineEndsInsideTags = utf8;
   if (utf8) ctx.UnicodeText.StartDocument(ctx.FontTable.data());
   TSinkScope scope(ctx, Sink, utf8 ? &ctx.UnicodeText : nullptr);
 
