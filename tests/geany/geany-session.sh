@@ -36,30 +36,31 @@ geany_session_start_x() {
   export DISPLAY=":$display"
 }
 
+# geany_session_stop_x: stops the X server (one that has ended already is only waited for).
+geany_session_stop_x() {
+  kill "$GEANY_SESSION_XVFB" 2>/dev/null
+  wait "$GEANY_SESSION_XVFB" 2>/dev/null
+  GEANY_SESSION_XVFB=
+}
+
 geany_session_stop() {
   geany_stop
-  if [ -n "${GEANY_SESSION_XVFB:-}" ]; then
-    kill "$GEANY_SESSION_XVFB" 2>/dev/null
-    wait "$GEANY_SESSION_XVFB" 2>/dev/null
-    GEANY_SESSION_XVFB=
-  fi
+  [ -n "${GEANY_SESSION_XVFB:-}" ] && geany_session_stop_x
   rm -f "${GEANY_SESSION_XVFB_LOG:-}"
 }
 
 # geany_session_check_x: when the X server has ended, or runs but takes no client, says so with its messages and
 # starts a new one.
 geany_session_check_x() {
-  if kill -0 "$GEANY_SESSION_XVFB" 2>/dev/null; then
-    if xdotool getmouselocation >/dev/null 2>&1; then
-      echo "note: the X server $DISPLAY is running and takes clients" >&2
-      return
-    fi
-    echo "note: the X server $DISPLAY runs but takes no client; its messages:" >&2
-    kill "$GEANY_SESSION_XVFB" 2>/dev/null
-    wait "$GEANY_SESSION_XVFB" 2>/dev/null
-  else
+  if ! kill -0 "$GEANY_SESSION_XVFB" 2>/dev/null; then
     echo "note: the X server $DISPLAY has ended; its messages:" >&2
+  elif xdotool getmouselocation >/dev/null 2>&1; then
+    echo "note: the X server $DISPLAY is running and takes clients" >&2
+    return
+  else
+    echo "note: the X server $DISPLAY runs but takes no client; its messages:" >&2
   fi
+  geany_session_stop_x
   cat "$GEANY_SESSION_XVFB_LOG" >&2
   rm -f "$GEANY_SESSION_XVFB_LOG"
   geany_session_start_x "$GEANY_SESSION_FBDIR"
